@@ -1,0 +1,36 @@
+// Flicker-free drawing: every frame restores the clean backdrop under each sprite
+// in background_work (erase pass), draws the sprites there (draw pass), then copies
+// to the screen one rectangle per sprite covering where it was and where it is now
+// (present pass). The screen never sees a half-drawn frame.
+#pragma once
+
+#include "saver/bas_sprites.h"
+#include "saver/blitter.h"
+
+namespace velmora {
+
+inline constexpr int backdrop_width = 640;
+inline constexpr int backdrop_height = 480;
+
+// Stretches the black 640 x 480 backdrop over the window and copies the result
+// into background_work and background_copy, both resized to the window.
+void prepare_buffers(const Screen& screen, Blitter& blitter);
+
+void blit_old_sprites(Scene& scene, Blitter& blitter);        // erase, and remember where
+void blit_new_sprites(const Scene& scene, Blitter& blitter);  // draw at the new places
+void blit_flicker_free(const Scene& scene, Blitter& blitter); // present
+
+// The repaint on request: the top-left 640 x 480 of the clean backdrop to the
+// screen, whatever the screen's size.
+void full_repaint(Blitter& blitter);
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+// The rectangle the present pass copies for one sprite: one column (row) more than
+// the union of old and new place along an axis on which it moved.
+Rect present_rect(int old_x, int old_y, int x, int y, int w, int h);
+
+}  // namespace velmora

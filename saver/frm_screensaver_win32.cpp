@@ -1,0 +1,180 @@
+// The full-screen saver window: black, borderless, covering the screen, top-most,
+// with the cursor hidden. Its handlers only feed the frame loop's counters; the
+// loop itself runs from the first activation (frm_screensaver.cpp).
+#include "saver/frm_screensaver.h"
+#include "saver/gdi_blitter_win32.h"
+#include "saver/mci_control_win32.h"
+#include "shell/mode_windows_win32.h"
+#include "shell/shell_win32.h"
+#include "shell/startup.h"
+
+#include <mmsystem.h>
+
+#include <memory>
+
+namespace velmora::win32 {
+namespace {
+
+constexpr UINT first_activation_message = WM_APP + 1;
+constexpr UINT_PTR music_status_timer = 1;
+constexpr UINT music_status_interval_ms = 1000;
+
+class Win32SaverPlatform final : public SaverPlatform {
+public:
+    explicit Win32SaverPlatform(HWND window) : window_(window) {}
+
+    std::int32_t elapsed_ms() override { return win32::elapsed_ms(); }
+    void process_pending_events() override { win32::process_pending_events(); }
+    void wait_for_events(std::uint32_t timeout_ms) override {
+        MsgWaitForMultipleObjectsEx(0, nullptr, timeout_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    void load_settings() override { win32::load_settings(); }
+    void hide_cursor() override { win32::hide_cursor(); }
+    void show_cursor() override { win32::show_cursor(); }
+    void mark_saver_running() override { win32::mark_saver_running(); }
+    void mark_saver_stopped() override { win32::mark_saver_stopped(); }
+    void make_topmost() override {
+        RECT bounds;
+        GetWindowRect(window_, &bounds);
+        SetWindowPos(window_, HWND_TOPMOST, bounds.left, bounds.top, bounds.right - bounds.left,
+                     bounds.bottom - bounds.top, 0);
+    }
+    void settle_window() override {
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        win32::process_pending_events();
+        repaints_itself = false;
+    }
+    // The password prompt arrives with its own window; until then activity ends the saver.
+    bool password_protection_on() override { return false; }
+    void show_password_prompt() override {}
+    // Posted, so that the window is destroyed only after the frame loop has returned.
+    void unload_window() override { PostMessageA(window_, WM_CLOSE, 0, 0); }
+
+    bool repaints_itself = true;
+
+private:
+    HWND window_;
+};
+
+// Everything the window owns, created with it and freed when it goes.
+struct SaverWindow {
+    explicit SaverWindow(HWND window)
+        : platform(window),
+          blitter(window),
+          random([] { return static_cast<std::uint32_t>(win32::elapsed_ms()); }),
+          control(window),
+          saver{shell(), platform, blitter, random, control} {}
+
+    Win32SaverPlatform platform;
+    GdiBlitter blitter;
+    ClockSeededRandom random;
+    MciControl control;
+    ScreenSaver saver;
+    bool activation_posted = false;
+};
+
+SaverWindow* saver_of(HWND window) {
+    return reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void run_first_activation(HWND window, SaverWindow& owner) {
+    if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    process_pending_events();
+    RECT client;
+    GetClientRect(window, &client);
+    SetTimer(window, music_status_timer, music_status_interval_ms, nullptr);
+    Form_Activate(owner.saver, Screen{client.right - client.left, client.bottom - client.top});
+}
+
+LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    SaverWindow* owner = saver_of(window);
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new SaverWindow(window)));
+        break;
+    case WM_CREATE:
+        timeBeginPeriod(1);  // frames of 50 ms, not stretched to the 15.6 ms tick
+        note_window_opened();
+        Form_Load(owner->saver);
+        return 0;
+    case WM_GETMINMAXINFO: {
+        // Maximised, the window covers the whole screen, taskbar included.
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
+        limits->ptMaxPosition = {0, 0};
+        limits->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // The frame loop runs from a message of its own: the activation must finish
+        // first, so that the window holds the keyboard focus while the loop runs.
+        if (owner && LOWORD(wparam) != WA_INACTIVE && !owner->activation_posted) {
+            owner->activation_posted = true;
+            PostMessageA(window, first_activation_message, 0, 0);
+        }
+        break;
+    case first_activation_message:
+        run_first_activation(window, *owner);
+        return 0;
+    case WM_MOUSEMOVE:
+        Form_MouseMove(owner->saver);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        Form_Click(owner->saver);
+        return 0;
+    case WM_CHAR:
+        Form_KeyPress(owner->saver);
+        return 0;
+    case WM_TIMER:
+        if (wparam == music_status_timer) MMControl1_StatusUpdate(owner->saver.playlist, owner->control);
+        return 0;
+    case WM_SYSCOMMAND:
+        // No second screen saver over this one.
+        if ((wparam & 0xFFF0) == SC_SCREENSAVE) return 0;
+        break;
+    case WM_ERASEBKGND:
+        if (owner && !owner->platform.repaints_itself) return 1;
+        break;
+    case WM_PAINT:
+        if (owner && !owner->platform.repaints_itself) {
+            ValidateRect(window, nullptr);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (!Form_Unload(owner->saver)) DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window, music_status_timer);
+        timeEndPeriod(1);
+        return 0;
+    case WM_NCDESTROY:
+        delete owner;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        note_window_destroyed();
+        break;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void show_frm_screensaver() {
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = CS_OWNDC;
+    window_class.lpfnWndProc = saver_procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    window_class.lpszClassName = "frm_screensaver";
+    RegisterClassExA(&window_class);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, "frm_screensaver", saver_window_caption, WS_POPUP, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (window) ShowWindow(window, SW_SHOWMAXIMIZED);
+}
+
+}  // namespace velmora::win32

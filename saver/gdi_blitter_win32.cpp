@@ -1,0 +1,60 @@
+#include "saver/gdi_blitter_win32.h"
+
+#include "saver/compositing.h"
+#include "resources/resource_ids.h"
+
+namespace velmora::win32 {
+
+GdiBlitter::GdiBlitter(HWND window) : window_(window), screen_(GetDC(window)) {
+    HBITMAP backdrop = CreateCompatibleBitmap(screen_, backdrop_width, backdrop_height);
+    attach(Surface::background_main, backdrop);
+    PatBlt(dc(Surface::background_main), 0, 0, backdrop_width, backdrop_height, BLACKNESS);
+    // The sheet stays a 256-colour section; GDI maps it to the screen's format on each copy.
+    attach(Surface::sprite, static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                            MAKEINTRESOURCEA(IDB_SPRITE_SHEET), IMAGE_BITMAP, 0, 0,
+                                                            LR_CREATEDIBSECTION)));
+}
+
+GdiBlitter::~GdiBlitter() {
+    for (Buffer& buffer : buffers_) {
+        if (!buffer.dc) continue;
+        SelectObject(buffer.dc, buffer.original);
+        DeleteObject(buffer.bitmap);
+        DeleteDC(buffer.dc);
+    }
+    ReleaseDC(window_, screen_);
+}
+
+HDC GdiBlitter::dc(Surface which) const {
+    return which == Surface::screen ? screen_ : buffers_[static_cast<std::size_t>(which)].dc;
+}
+
+void GdiBlitter::attach(Surface which, HBITMAP bitmap) {
+    Buffer& buffer = buffers_[static_cast<std::size_t>(which)];
+    if (!buffer.dc) {
+        buffer.dc = CreateCompatibleDC(screen_);
+        buffer.original = SelectObject(buffer.dc, bitmap);
+    } else {
+        SelectObject(buffer.dc, bitmap);
+        DeleteObject(buffer.bitmap);
+    }
+    buffer.bitmap = bitmap;
+}
+
+void GdiBlitter::bit_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
+                         RasterOp op) {
+    BitBlt(dc(destination), x, y, w, h, dc(source), source_x, source_y, static_cast<DWORD>(op));
+}
+
+void GdiBlitter::stretch_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x,
+                             int source_y, int source_w, int source_h, RasterOp op) {
+    StretchBlt(dc(destination), x, y, w, h, dc(source), source_x, source_y, source_w, source_h,
+               static_cast<DWORD>(op));
+}
+
+void GdiBlitter::resize(Surface buffer, int width, int height) {
+    if (buffer == Surface::screen) return;
+    attach(buffer, CreateCompatibleBitmap(screen_, width, height));
+}
+
+}  // namespace velmora::win32
