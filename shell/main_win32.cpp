@@ -1,5 +1,6 @@
 // The screen saver program's entry point: start-up over the real platform, then
 // the message loop for as long as a window of the program is open.
+#include "shell/command_line.h"
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
 #include "shell/startup.h"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# labels: smoke
+# The switch chooses the mode: unknown switches open nothing and end; each known
+# one opens the window of its mode.
+. "$(dirname "$0")/lib.sh"
+
+for switch in /x -s /; do
+    out=$(drv run 15 "$SCR" "$switch")
+    expect_eq "$switch ends without a window" "exit 0" "$out"
+done
+
+# Configuration: the settings dialog (with no switch, /c and /c:1234 alike).
+for switch in "" /c /C:1234; do
+    pid=$(start "$SCR" $switch)
+    drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "$switch: no settings dialog"
+    expect_eq "$switch settings dialog has a close box" 1 "$(window_field "Velmora Screen Saver Configuration v.3.0.0" sysmenu)"
+    drv close "Velmora Screen Saver Configuration v.3.0.0"
+    drv wait-exit "$pid" 10 >/dev/null || fail "$switch: closing the settings dialog must end the program"
+done
+
+# Change password: its dialog, and closing it ends the program.
+pid=$(start "$SCR" /a 1234)
+drv wait-window "Change  Password" 15 || fail "/a: no change-password dialog"
+drv close "Change  Password"
+drv wait-exit "$pid" 10 >/dev/null || fail "/a: closing the dialog must end the program"
+pass "/a opens and closes the change-password dialog"
+
+# Preview: no host (/p alone, /p:1234) ends at once without showing anything.
+for switch in /p /p:1234; do
+    out=$(drv run 15 "$SCR" "$switch")
+    expect_eq "$switch without a host ends without a window" "exit 0" "$out"
+done
+
+# Preview with a host: it lives as long as the host window.
+start "$DRIVER" hold-window "Preview Host" 4 >/dev/null
+drv wait-window "Preview Host" 10 || fail "no preview host"
+host=$(window_field "Preview Host" hwnd)
+pid=$(start "$SCR" /p "$host")
+sleep 1
+drv wait-exit "$pid" 0 >/dev/null && fail "the preview ended while its host was open"
+drv wait-gone "Preview Host" 10 || fail "the host did not close"
+drv wait-exit "$pid" 5 >/dev/null || fail "the preview outlived its host"
+pass "/p <host> lives exactly as long as its host"

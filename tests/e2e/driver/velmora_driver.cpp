@@ -1,0 +1,498 @@
+// velmora_driver: the end-to-end tests' hands and eyes inside Wine. Each run does
+// one thing to the programs under test and prints what it found, one fact a line:
+// start a program, wait for or inspect a window, read its controls, send input,
+// read or write the registry, capture the screen. Exit code 0 means the thing
+// was done (or found); 1 means it was not; 2 means the command line was wrong.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+void sleep_ms(DWORD ms) { Sleep(ms); }
+
+// Polls `found` every 20 ms for up to `seconds`.
+template <class Predicate>
+bool wait_until(double seconds, Predicate found) {
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    for (;;) {
+        if (found()) return true;
+        if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
+        sleep_ms(20);
+    }
+}
+
+HWND find_window(const std::string& caption) { return FindWindowA(nullptr, caption.c_str()); }
+
+HWND require_window(const std::string& caption) {
+    HWND window = find_window(caption);
+    if (!window) {
+        std::printf("no window \"%s\"\n", caption.c_str());
+        std::exit(1);
+    }
+    return window;
+}
+
+std::string text_of(HWND window) {
+    char buffer[4096] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+// Escapes line ends so that every control stays on one output line.
+std::string one_line(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+HWND control(HWND window, const std::string& id) {
+    HWND child = GetDlgItem(window, std::atoi(id.c_str()));
+    if (!child) {
+        std::printf("no control %s\n", id.c_str());
+        std::exit(1);
+    }
+    return child;
+}
+
+// The program quoted, then its arguments, each quoted when it holds a blank.
+std::string command_line_of(const Args& a, std::size_t first) {
+    std::string command_line;
+    for (std::size_t i = first; i < a.size(); ++i) {
+        if (i > first) command_line += ' ';
+        const bool quote = i == first || a[i].find_first_of(" \t") != std::string::npos;
+        command_line += quote ? "\"" + a[i] + "\"" : a[i];
+    }
+    return command_line;
+}
+
+int cmd_start(const Args& a) {
+    if (a.empty()) return 2;
+    const std::string command_line = command_line_of(a, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::vector<char> buffer(command_line.begin(), command_line.end());
+    buffer.push_back('\0');
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        std::printf("cannot start %s (error %lu)\n", command_line.c_str(), GetLastError());
+        return 1;
+    }
+    std::printf("%lu\n", process.dwProcessId);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
+struct WindowsOfProcess {
+    DWORD pid;
+    std::vector<std::string> captions;
+};
+
+BOOL CALLBACK collect_visible(HWND window, LPARAM data) {
+    auto* seen = reinterpret_cast<WindowsOfProcess*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == seen->pid && IsWindowVisible(window)) {
+        char caption[512] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        bool known = false;
+        for (const auto& c : seen->captions) known = known || c == caption;
+        if (!known) seen->captions.push_back(caption);
+    }
+    return TRUE;
+}
+
+// Starts a program and waits for it to end, noting every visible window it shows.
+int cmd_run(const Args& a) {
+    if (a.size() < 2) return 2;
+    const double seconds = std::atof(a[0].c_str());
+    const std::string command_line = command_line_of(a, 1);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::vector<char> buffer(command_line.begin(), command_line.end());
+    buffer.push_back('\0');
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        std::printf("cannot start %s\n", command_line.c_str());
+        return 1;
+    }
+    WindowsOfProcess seen{process.dwProcessId, {}};
+    const bool ended = wait_until(seconds, [&] {
+        EnumWindows(collect_visible, reinterpret_cast<LPARAM>(&seen));
+        return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    for (const auto& caption : seen.captions) std::printf("window \"%s\"\n", caption.c_str());
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (ended) std::printf("exit %lu\n", code);
+    else std::printf("still running\n");
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ended ? 0 : 1;
+}
+
+int cmd_wait_exit(const Args& a) {
+    if (a.size() != 2) return 2;
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, std::strtoul(a[0].c_str(), nullptr, 10));
+    if (!process) {
+        std::printf("exited\n");  // already gone
+        return 0;
+    }
+    const bool ended = WaitForSingleObject(process, static_cast<DWORD>(std::atof(a[1].c_str()) * 1000)) == WAIT_OBJECT_0;
+    std::printf(ended ? "exited\n" : "still running\n");
+    CloseHandle(process);
+    return ended ? 0 : 1;
+}
+
+// Waits until the window is visible, as a user would see it, not merely created.
+int cmd_wait_window(const Args& a) {
+    if (a.size() != 2) return 2;
+    return wait_until(std::atof(a[1].c_str()), [&] {
+               HWND window = find_window(a[0]);
+               return window && IsWindowVisible(window);
+           }) ? 0 : 1;
+}
+
+int cmd_wait_gone(const Args& a) {
+    if (a.size() != 2) return 2;
+    return wait_until(std::atof(a[1].c_str()), [&] { return find_window(a[0]) == nullptr; }) ? 0 : 1;
+}
+
+int cmd_window(const Args& a) {
+    if (a.size() != 1) return 2;
+    HWND window = require_window(a[0]);
+    RECT bounds, client;
+    GetWindowRect(window, &bounds);
+    GetClientRect(window, &client);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    const LONG style = GetWindowLongA(window, GWL_STYLE), ex_style = GetWindowLongA(window, GWL_EXSTYLE);
+    std::printf("rect %ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right, bounds.bottom);
+    std::printf("client %ld %ld\n", client.right, client.bottom);
+    std::printf("topmost %d\n", (ex_style & WS_EX_TOPMOST) ? 1 : 0);
+    std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+    std::printf("caption %d\n", (style & WS_CAPTION) == WS_CAPTION ? 1 : 0);
+    std::printf("minimizebox %d\nmaximizebox %d\nsysmenu %d\n", (style & WS_MINIMIZEBOX) ? 1 : 0,
+                (style & WS_MAXIMIZEBOX) ? 1 : 0, (style & WS_SYSMENU) ? 1 : 0);
+    std::printf("pid %lu\n", pid);
+    std::printf("hwnd %lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+    std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+}
+
+BOOL CALLBACK print_control(HWND child, LPARAM parent) {
+    if (GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
+    char class_name[64] = {};
+    GetClassNameA(child, class_name, sizeof class_name);
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%d\t%s\t%ld %ld %ld %ld\t0x%08lx\t%s\n", GetDlgCtrlID(child), class_name, r.left, r.top,
+                r.right - r.left, r.bottom - r.top, static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)),
+                one_line(text_of(child)).c_str());
+    return TRUE;
+}
+
+// One line per child control: id, class, left top width height (client pixels), style, text.
+int cmd_controls(const Args& a) {
+    if (a.size() != 1) return 2;
+    HWND window = require_window(a[0]);
+    EnumChildWindows(window, print_control, reinterpret_cast<LPARAM>(window));
+    return 0;
+}
+
+int cmd_focus(const Args& a) {
+    if (a.size() != 1) return 2;
+    HWND window = require_window(a[0]);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+        std::printf("no focus\n");
+        return 1;
+    }
+    std::printf("%d\t%s\n", GetDlgCtrlID(info.hwndFocus), one_line(text_of(info.hwndFocus)).c_str());
+    return 0;
+}
+
+int cmd_text(const Args& a) {
+    if (a.size() != 2) return 2;
+    std::printf("%s\n", one_line(text_of(control(require_window(a[0]), a[1]))).c_str());
+    return 0;
+}
+
+int cmd_post_char(const Args& a) {
+    if (a.size() != 2 || a[1].empty()) return 2;
+    PostMessageA(require_window(a[0]), WM_CHAR, static_cast<unsigned char>(a[1][0]), 1);
+    return 0;
+}
+
+// A key down and up posted to the window that has the keyboard focus in the target's thread.
+int cmd_post_key(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = require_window(a[0]);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND target = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus
+                      ? info.hwndFocus
+                      : window;
+    const WPARAM vk = std::strtoul(a[1].c_str(), nullptr, 0);
+    PostMessageA(target, WM_KEYDOWN, vk, 1);
+    PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    return 0;
+}
+
+int cmd_click(const Args& a) {
+    if (a.size() != 1 && a.size() != 3) return 2;
+    HWND window = require_window(a[0]);
+    const LPARAM at = a.size() == 3 ? MAKELPARAM(std::atoi(a[1].c_str()), std::atoi(a[2].c_str())) : MAKELPARAM(10, 10);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    return 0;
+}
+
+int cmd_mouse_moves(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = require_window(a[0]);
+    const int count = std::atoi(a[1].c_str());
+    for (int i = 0; i < count; ++i) PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(100 + i, 100));
+    return 0;
+}
+
+int cmd_close(const Args& a) {
+    if (a.size() != 1) return 2;
+    PostMessageA(require_window(a[0]), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+int cmd_press(const Args& a) {
+    if (a.size() != 2) return 2;
+    PostMessageA(control(require_window(a[0]), a[1]), BM_CLICK, 0, 0);
+    return 0;
+}
+
+int cmd_list_items(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND list = control(require_window(a[0]), a[1]);
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char item[1024] = {};
+        if (SendMessageA(list, LB_GETTEXTLEN, i, 0) < LRESULT(sizeof item))
+            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+        std::printf("item %s\n", item);
+    }
+    std::printf("count %ld\nselected %ld\n", static_cast<long>(count),
+                static_cast<long>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+    return 0;
+}
+
+// Selects an entry as the user's click would: the selection, then its notification.
+int cmd_list_select(const Args& a) {
+    if (a.size() != 3) return 2;
+    HWND window = require_window(a[0]);
+    HWND list = control(window, a[1]);
+    SendMessageA(list, LB_SETCURSEL, std::atoi(a[2].c_str()), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+int cmd_list_dblclick(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = require_window(a[0]);
+    HWND list = control(window, a[1]);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    return 0;
+}
+
+BOOL CALLBACK collect_text(HWND child, LPARAM data) {
+    char class_name[64] = {};
+    GetClassNameA(child, class_name, sizeof class_name);
+    if (lstrcmpiA(class_name, "Static") == 0) {
+        const std::string text = text_of(child);
+        if (!text.empty()) *reinterpret_cast<std::string*>(data) += text;
+    }
+    return TRUE;
+}
+
+// Waits for a message box with this title, prints its text and dismisses it.
+int cmd_msgbox(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND box = nullptr;
+    if (!wait_until(std::atof(a[1].c_str()), [&] { return (box = FindWindowA("#32770", a[0].c_str())) != nullptr; })) {
+        std::printf("no message box \"%s\"\n", a[0].c_str());
+        return 1;
+    }
+    std::string text;
+    EnumChildWindows(box, collect_text, reinterpret_cast<LPARAM>(&text));
+    std::printf("text %s\n", one_line(text).c_str());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+HKEY open_user_key(const std::string& path, REGSAM access, bool create) {
+    HKEY key = nullptr;
+    const LONG result = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
+                               : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, access, &key);
+    return result == ERROR_SUCCESS ? key : nullptr;
+}
+
+// Prints "<type> <data>" of a value under HKEY_CURRENT_USER; exit 1 when missing.
+int cmd_reg_query(const Args& a) {
+    if (a.size() != 2) return 2;
+    HKEY key = open_user_key(a[0], KEY_READ, false);
+    if (!key) {
+        std::printf("missing\n");
+        return 1;
+    }
+    char data[4096] = {};
+    DWORD type = 0, size = sizeof data - 1;
+    const LONG result = RegQueryValueExA(key, a[1].c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) {
+        std::printf("missing\n");
+        return 1;
+    }
+    if (type == REG_DWORD) std::printf("REG_DWORD %lu\n", *reinterpret_cast<DWORD*>(data));
+    else std::printf("%s %s\n", type == REG_SZ ? "REG_SZ" : "OTHER", data);
+    return 0;
+}
+
+int cmd_reg_set(const Args& a) {
+    if (a.size() != 3) return 2;
+    HKEY key = open_user_key(a[0], KEY_WRITE, true);
+    if (!key) return 1;
+    const LONG result = RegSetValueExA(key, a[1].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(a[2].c_str()),
+                                       static_cast<DWORD>(a[2].size() + 1));
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? 0 : 1;
+}
+
+int cmd_reg_delete(const Args& a) {
+    if (a.size() != 1) return 2;
+    const LONG result = RegDeleteTreeA(HKEY_CURRENT_USER, a[0].c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND ? 0 : 1;
+}
+
+// The whole screen as a 24-bit bottom-up BMP file.
+int cmd_capture(const Args& a) {
+    if (a.size() != 1) return 2;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ original = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u, image_size = row * height;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + image_size;
+    FILE* out = std::fopen(a[0].c_str(), "wb");
+    bool written = false;
+    if (out) {
+        written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                  std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                  std::fwrite(bits, image_size, 1, out) == 1;
+        std::fclose(out);
+    }
+    SelectObject(memory, original);
+    DeleteObject(section);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return written ? 0 : 1;
+}
+
+// A plain top-level window with this caption, kept for `seconds` (a stand-in for
+// another program's window: a running saver, or the host of a preview).
+int cmd_hold_window(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = CreateWindowExA(0, "STATIC", a[0].c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window) return 1;
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
+    while (IsWindow(window) && static_cast<LONG>(GetTickCount() - deadline) < 0) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    if (IsWindow(window)) DestroyWindow(window);
+    return 0;
+}
+
+int cmd_cursor(const Args&) {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetCursorInfo(&info)) return 1;
+    std::printf("showing %d\n", (info.flags & CURSOR_SHOWING) ? 1 : 0);
+    return 0;
+}
+
+struct Command {
+    const char* name;
+    int (*run)(const Args&);
+    const char* usage;
+};
+
+const Command commands[] = {
+    {"start", cmd_start, "start <program> [arguments...]      prints the process id"},
+    {"run", cmd_run, "run <seconds> <program> [args...]   waits for the end, lists its visible windows"},
+    {"wait-exit", cmd_wait_exit, "wait-exit <pid> <seconds>"},
+    {"wait-window", cmd_wait_window, "wait-window <caption> <seconds>     until it is visible"},
+    {"wait-gone", cmd_wait_gone, "wait-gone <caption> <seconds>"},
+    {"window", cmd_window, "window <caption>                    rectangle, styles, owner"},
+    {"controls", cmd_controls, "controls <caption>                  one line per child control"},
+    {"focus", cmd_focus, "focus <caption>                     the control with the keyboard focus"},
+    {"text", cmd_text, "text <caption> <control id>"},
+    {"post-char", cmd_post_char, "post-char <caption> <character>"},
+    {"post-key", cmd_post_key, "post-key <caption> <virtual key>    to the focused control"},
+    {"click", cmd_click, "click <caption> [x y]"},
+    {"mouse-moves", cmd_mouse_moves, "mouse-moves <caption> <count>"},
+    {"close", cmd_close, "close <caption>                     posts WM_CLOSE"},
+    {"press", cmd_press, "press <caption> <button id>"},
+    {"list-items", cmd_list_items, "list-items <caption> <list id>"},
+    {"list-select", cmd_list_select, "list-select <caption> <list id> <index>"},
+    {"list-dblclick", cmd_list_dblclick, "list-dblclick <caption> <list id>"},
+    {"msgbox", cmd_msgbox, "msgbox <title> <seconds>            prints its text, presses OK"},
+    {"reg-query", cmd_reg_query, "reg-query <HKCU key> <value>"},
+    {"reg-set", cmd_reg_set, "reg-set <HKCU key> <value> <text>"},
+    {"reg-delete", cmd_reg_delete, "reg-delete <HKCU key>"},
+    {"capture", cmd_capture, "capture <file.bmp>                  the whole screen"},
+    {"hold-window", cmd_hold_window, "hold-window <caption> <seconds>     a window of our own, then gone"},
+    {"cursor", cmd_cursor, "cursor                              is the mouse cursor showing"},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (argc >= 2) {
+        const Args args(argv + 2, argv + argc);
+        for (const Command& command : commands) {
+            if (std::strcmp(argv[1], command.name) == 0) {
+                const int result = command.run(args);
+                if (result == 2) std::printf("usage: velmora_driver %s\n", command.usage);
+                return result;
+            }
+        }
+    }
+    for (const Command& command : commands) std::printf("velmora_driver %s\n", command.usage);
+    return 2;
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# A private Wine session for the end-to-end tests: its own Xvfb display and its
+# own Wine prefix, both under DIR, so nothing touches the user's display or Wine.
+#
+#   session.sh start DIR [WIDTHxHEIGHT]   start Xvfb, create the prefix, write DIR/env
+#   session.sh stop DIR                   stop Wine and Xvfb, remove the prefix
+#
+# Everything started here has its output sent to files: a Wine service process
+# that inherited a test harness's pipe would keep the harness waiting for minutes.
+set -euo pipefail
+
+action=${1:?start or stop}
+dir=${2:?session folder}
+size=${3:-1024x768}
+
+wine_environment() {
+    export WINEPREFIX="$dir/prefix"
+    export WINEDEBUG=-all
+    # No Mono/Gecko prompts, no menu entries, and no debugger that could hang a crash for an hour.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+}
+
+stop_session() {
+    [ -f "$dir/env" ] || return 0
+    # shellcheck disable=SC1091
+    . "$dir/env"
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    if [ -f "$dir/xvfb.pid" ]; then
+        kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    fi
+    rm -rf "$dir/prefix" "$dir/env" "$dir/xvfb.pid"
+}
+
+case "$action" in
+start)
+    stop_session
+    mkdir -p "$dir"
+    # The first display number with no lock file and no socket.
+    display=""
+    for n in $(seq 90 250); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+    done
+    [ -n "$display" ] || { echo "no free X display number"; exit 1; }
+    setsid Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset \
+        </dev/null >"$dir/xvfb.log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+    [ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
+
+    export DISPLAY=":$display"
+    wine_environment
+    cat >"$dir/env" <<ENV
+export DISPLAY=$DISPLAY
+export WINEPREFIX=$WINEPREFIX
+export WINEDEBUG=$WINEDEBUG
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES"
+ENV
+    # A persistent wineserver, then the prefix; all of it away from our own output.
+    setsid wineserver -p </dev/null >"$dir/wineserver.log" 2>&1 &
+    wine wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
+    # Without a window manager, Wine waits 2 s on every hide of a managed window.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$dir/wineboot.log" 2>&1
+    echo "session on display :$display, prefix $WINEPREFIX"
+    ;;
+stop)
+    stop_session
+    echo "session stopped"
+    ;;
+*)
+    echo "usage: session.sh start|stop DIR [WIDTHxHEIGHT]"
+    exit 2
+    ;;
+esac
