@@ -1,0 +1,155 @@
+// What the screen shows, on the software raster: the present rectangles, the two
+// raster operations, clipping at every edge, switching off, and the full repaint.
+#include "saver/compositing.h"
+#include "saver/soft_raster.h"
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+constexpr std::uint32_t red = 0xFF0000, blue = 0x0000FF, green = 0x00FF00;
+
+// A sheet with solid images: the banner red, the photographs blue, sparkle
+// images green (the last black), on black like the real sheet.
+Pixels solid_sheet(const Scene& scene) {
+    Pixels sheet(1140, 838);
+    for (int row = 1; row <= 18; ++row) {
+        const ImageRow& r = scene.image_table[row];
+        const std::uint32_t colour = row == 1 ? red : row <= 11 ? blue : row < 18 ? green : 0;
+        for (int y = 0; y < r.height; ++y)
+            for (int x = 0; x < r.width; ++x) sheet.at(r.src_x + x, r.src_y + y) = colour;
+    }
+    return sheet;
+}
+
+struct CompositingFixture : ::testing::Test {
+    void SetUp() override {
+        init_sprites(scene, random);
+    }
+    // One frame's passes around a motion that the test performs itself.
+    template <class Motion>
+    void frame(SoftRaster& raster, Motion motion) {
+        blit_old_sprites(scene, raster);
+        motion();
+        blit_new_sprites(scene, raster);
+        blit_flicker_free(scene, raster);
+    }
+    void place(int slot, double x, double y, int image, int transparent) {
+        SpriteSlot& s = scene.sprites[slot];
+        s.sprite_active = 1;
+        s.sprite_x = x;
+        s.sprite_y = y;
+        s.sprite_image = image;
+        s.sprite_transparent = transparent;
+    }
+    Scene scene;
+    testing::ScriptedRandom random;
+};
+
+TEST(PresentRect, CoversOldAndNewPlaceWithOneMoreAlongEachMovedAxis) {
+    EXPECT_EQ(present_rect(100, 50, 97, 52, 15, 21), (Rect{97, 50, 19, 24}));
+    EXPECT_EQ(present_rect(97, 52, 100, 50, 15, 21), (Rect{97, 50, 19, 24}));
+    EXPECT_EQ(present_rect(40, 60, 40, 60, 15, 21), (Rect{40, 60, 15, 21}));
+    EXPECT_EQ(present_rect(0, 0, 300, 200, 15, 21), (Rect{0, 0, 316, 222}));  // never erased before
+}
+
+TEST(SoftRasterTest, ClipsToBothSurfacesAtEveryEdge) {
+    Pixels sheet(4, 4, 7);
+    SoftRaster raster(6, 5, sheet);
+    raster.bit_blt(Surface::screen, -2, -1, 4, 4, Surface::sprite, 0, 0, RasterOp::srccopy);
+    raster.bit_blt(Surface::screen, 4, 3, 4, 4, Surface::sprite, 0, 0, RasterOp::srccopy);
+    raster.bit_blt(Surface::screen, 0, 4, 3, 3, Surface::sprite, -2, 2, RasterOp::srccopy);
+    const char* expected[] = {
+        "77....",
+        "77....",
+        "77....",
+        "....77",
+        "..7.77",
+    };
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(raster.surface(Surface::screen).at(x, y), expected[y][x] == '7' ? 7u : 0u) << x << "," << y;
+}
+
+TEST_F(CompositingFixture, OverlapsOrWithSrcpaintAndCoverWithSrccopy) {
+    SoftRaster raster(640, 480, solid_sheet(scene));
+    prepare_buffers(Screen{640, 480}, raster);
+    place(1, 100, 100, 1, 0);  // red banner, copied
+    place(2, 150, 90, 2, 0);   // blue photograph over it, copied
+    place(4, 140, 95, 12, 1);  // green sparkle ORed over both
+    frame(raster, [] {});
+    const Pixels& screen = raster.surface(Surface::screen);
+    EXPECT_EQ(screen.at(120, 120), red);
+    EXPECT_EQ(screen.at(160, 120), blue);           // the higher slot covers
+    EXPECT_EQ(screen.at(145, 105), red | green);    // ORed onto the banner
+    EXPECT_EQ(screen.at(152, 105), blue | green);   // and onto the photograph
+    EXPECT_EQ(screen.at(145, 96), green);           // onto black: exactly its pixels
+}
+
+TEST_F(CompositingFixture, EachActiveSpriteIsPresentedOncePerFrameAndOffScreenPartsClip) {
+    SoftRaster raster(640, 480, solid_sheet(scene));
+    prepare_buffers(Screen{640, 480}, raster);
+    place(1, 640, 32, 1, 0);    // banner entering at the right edge
+    place(2, -320, 208, 2, 0);  // photograph entering at the left edge
+    raster.transfers_to_screen = 0;
+    frame(raster, [&] {
+        scene.sprites[1].sprite_x -= 3;
+        scene.sprites[2].sprite_x += 2;
+    });
+    EXPECT_EQ(raster.transfers_to_screen, 2);
+    const Pixels& screen = raster.surface(Surface::screen);
+    for (int x = 637; x < 640; ++x) EXPECT_EQ(screen.at(x, 32), red);
+    EXPECT_EQ(screen.at(636, 32), 0u);
+    EXPECT_EQ(screen.at(0, 208), blue);
+    EXPECT_EQ(screen.at(1, 447), blue);
+    EXPECT_EQ(screen.at(2, 208), 0u);
+}
+
+TEST_F(CompositingFixture, MovingSpriteLeavesNoTrailAndFractionalRowsRoundHalfToEven) {
+    SoftRaster raster(1024, 768, solid_sheet(scene));
+    prepare_buffers(Screen{1024, 768}, raster);
+    place(1, 500, 51.2, 1, 0);
+    frame(raster, [] {});
+    frame(raster, [&] { scene.sprites[1].sprite_x -= 5; });
+    const Pixels& screen = raster.surface(Surface::screen);
+    EXPECT_EQ(screen.at(495, 51), red);
+    EXPECT_EQ(screen.at(495, 50), 0u);
+    EXPECT_EQ(screen.at(495, 123), red);
+    EXPECT_EQ(screen.at(495, 124), 0u);
+    place(2, 10, 2.5, 2, 0);  // 2.5 rounds to 2
+    frame(raster, [] {});
+    EXPECT_EQ(screen.at(10, 2), blue);
+    EXPECT_EQ(screen.at(10, 1), 0u);
+}
+
+TEST_F(CompositingFixture, SpriteSwitchedOffInTheMotionStepIsNeitherDrawnNorPresented) {
+    SoftRaster raster(640, 480, solid_sheet(scene));
+    prepare_buffers(Screen{640, 480}, raster);
+    place(5, 300, 300, 12, 1);
+    frame(raster, [] {});
+    EXPECT_EQ(raster.surface(Surface::screen).at(305, 305), green);
+    raster.transfers_to_screen = 0;
+    frame(raster, [&] { sprite_off(scene, 5); });
+    EXPECT_EQ(raster.transfers_to_screen, 0);
+    // The screen keeps what it last showed; the composed frame no longer holds it.
+    EXPECT_EQ(raster.surface(Surface::screen).at(305, 305), green);
+    EXPECT_EQ(raster.surface(Surface::background_work).at(305, 305), 0u);
+}
+
+TEST_F(CompositingFixture, FullRepaintCoversOnlyTheTopLeft640By480) {
+    SoftRaster raster(1024, 768, solid_sheet(scene));
+    prepare_buffers(Screen{1024, 768}, raster);
+    place(4, 630, 470, 12, 1);  // straddles the repaint's corner
+    frame(raster, [] {});
+    full_repaint(raster);
+    const Pixels& screen = raster.surface(Surface::screen);
+    EXPECT_EQ(screen.at(639, 479), 0u);
+    EXPECT_EQ(screen.at(640, 475), green);
+    EXPECT_EQ(screen.at(632, 480), green);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,179 @@
+// The frame loop with a fake clock and window system: pacing without spinning,
+// the activity rules, an unload from outside, long frames and the repaint request.
+#include "saver/frm_screensaver.h"
+#include "saver/soft_raster.h"
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace velmora {
+namespace {
+
+using testing::FakeSaverPlatform;
+using testing::RecordingControl;
+using testing::ScriptedRandom;
+
+// A loaded and activated saver on a 640 x 480 screen. `events` run at the first
+// event pump of the frame with that number (frames count from 1); after
+// `max_frames` frames the test ends the run as if the saver had been stopped.
+struct FrameLoopFixture : ::testing::Test {
+    void run(int max_frames, std::map<int, std::function<void()>> events = {}) {
+        platform.on_pump = [this, max_frames, events] {
+            if (saver.loop.frame_start == last_frame_start) return;
+            last_frame_start = saver.loop.frame_start;
+            ++frames;
+            frame_pumps.push_back(0);
+            if (auto found = events.find(frames); found != events.end()) found->second();
+            if (frames >= max_frames) shell.saver_running = false;
+        };
+        platform.on_pump = [inner = platform.on_pump, this] {
+            inner();
+            if (!frame_pumps.empty()) ++frame_pumps.back();
+        };
+        Form_Load(saver);
+        Form_Activate(saver, Screen{640, 480});
+    }
+
+    ShellState shell;
+    FakeSaverPlatform platform;
+    SoftRaster raster{640, 480, Pixels(1140, 838)};
+    ScriptedRandom random;
+    RecordingControl control;
+    ScreenSaver saver{shell, platform, raster, random, control};
+    std::int32_t last_frame_start = -1;
+    int frames = 0;
+    std::vector<int> frame_pumps;  // event pumps in each frame
+};
+
+TEST_F(FrameLoopFixture, FramesLastFiftyMillisecondsAndSleepInsteadOfSpinning) {
+    run(10);
+    EXPECT_EQ(frames, 10);
+    // Each frame: one pump, one sleep for the whole rest of the frame, one pump on waking.
+    for (int pumps : frame_pumps) EXPECT_EQ(pumps, 2);
+    ASSERT_EQ(platform.waits.size(), 10u);
+    for (std::uint32_t wait : platform.waits) EXPECT_EQ(wait, 50u);
+    EXPECT_EQ(saver.loop.exit_now, 0);
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_EQ(saver.loop.block_unload, 0);
+}
+
+TEST_F(FrameLoopFixture, WaitIsRightAcrossTheClockWrap) {
+    platform.now = -20;  // 0xFFFFFFEC: the counter wraps 20 ms into the first frame
+    run(3);
+    for (std::uint32_t wait : platform.waits) EXPECT_EQ(wait, 50u);
+    EXPECT_EQ(platform.now, 130);
+}
+
+TEST_F(FrameLoopFixture, LoadAndActivationSetUpInOrder) {
+    run(1);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"hide_cursor", "mark_saver_running", "make_topmost",
+                                                        "settle_window"}));
+    EXPECT_EQ(platform.settings_loads, 1);
+    EXPECT_EQ(saver.loop.activity_limit, 20);
+    EXPECT_EQ(saver.loop.frame_delay, 50);
+    EXPECT_EQ(saver.loop.screen.screen_width, 640);
+    EXPECT_EQ(saver.playlist.song_count, 10);
+    // A second activation sets nothing up again and runs no second loop.
+    const int pumps = platform.pumps;
+    Form_Activate(saver, Screen{640, 480});
+    EXPECT_EQ(platform.pumps, pumps);
+}
+
+TEST_F(FrameLoopFixture, ActivityRules) {
+    struct Case {
+        const char* name;
+        std::map<int, int> moves_in_frame;
+        int ended_after;  // 0: never triggered within 100 frames
+    };
+    const Case cases[] = {
+        {"20 moves do nothing", {{3, 20}}, 0},
+        {"the 21st triggers at the end of that frame", {{3, 20}, {4, 1}}, 4},
+        {"15, the clearing at the 81st frame, 15 more", {{80, 15}, {82, 15}}, 0},
+        {"moves in the 81st frame are cleared with it", {{79, 10}, {81, 15}}, 0},
+        {"15 and 15 before the clearing", {{79, 15}, {80, 15}}, 80},
+    };
+    for (const Case& c : cases) {
+        shell = ShellState{};
+        saver.loop = FrameLoopState{};
+        last_frame_start = -1;
+        frames = 0;
+        std::map<int, std::function<void()>> events;
+        for (const auto& [frame, count] : c.moves_in_frame)
+            events[frame] = [this, moves = count] {
+                for (int i = 0; i < moves; ++i) Form_MouseMove(saver);
+            };
+        run(100, events);
+        EXPECT_EQ(saver.loop.exit_now, c.ended_after ? 1 : 0) << c.name;
+        EXPECT_EQ(frames, c.ended_after ? c.ended_after : 100) << c.name;
+    }
+}
+
+TEST_F(FrameLoopFixture, ClickOrCharacterKeyEndsTheSaverAtTheEndOfThatFrame) {
+    run(50, {{5, [this] { Form_Click(saver); }}});
+    EXPECT_EQ(frames, 5);
+    EXPECT_EQ(saver.loop.exit_now, 1);
+    EXPECT_EQ(platform.unloads, 1);
+
+    shell = ShellState{};
+    saver.loop = FrameLoopState{};
+    last_frame_start = -1;
+    frames = 0;
+    run(50, {{7, [this] { Form_KeyPress(saver); }}});
+    EXPECT_EQ(frames, 7);
+}
+
+TEST_F(FrameLoopFixture, WithPasswordProtectionActivityOpensOnePromptAndTheLoopGoesOn) {
+    platform.password_on = true;
+    run(30, {{3, [this] { Form_Click(saver); }},
+             {5, [this] { Form_Click(saver); }},
+             {8, [this] { saver.loop.exit_now = 1; }}});  // set while the prompt is open
+    EXPECT_EQ(platform.prompts, 1);
+    EXPECT_EQ(saver.loop.pw_shown, 1);
+    EXPECT_EQ(saver.loop.activity, 0);
+    EXPECT_EQ(frames, 30);  // exit_now alone does not end the loop while the prompt is open
+}
+
+TEST_F(FrameLoopFixture, UnloadFromOutsideIsCancelledAndFinishedAfterTheFrame) {
+    bool cancelled = false;
+    run(50, {{4, [&] { cancelled = Form_Unload(saver); }}});
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(frames, 4);
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_EQ(saver.loop.block_unload, 0);
+    // The loop's own unload now goes through, and the clean-up simply runs again.
+    EXPECT_FALSE(Form_Unload(saver));
+    EXPECT_FALSE(shell.saver_running);
+    int shows = 0, stops = 0;
+    for (const auto& call : platform.calls) shows += call == "show_cursor", stops += call == "mark_saver_stopped";
+    EXPECT_EQ(shows, 2);
+    EXPECT_EQ(stops, 2);
+}
+
+TEST_F(FrameLoopFixture, LongFrameStillPumpsOnceAndTheNextStartsAtOnce) {
+    run(6, {{3, [this] { platform.now += 70; }}});  // frame 3's events take 70 ms
+    ASSERT_EQ(frame_pumps.size(), 6u);
+    EXPECT_EQ(frame_pumps[2], 1);
+    EXPECT_EQ(platform.waits.size(), 5u);
+}
+
+TEST_F(FrameLoopFixture, RepaintHappensOnceOnRequest) {
+    // The first frame repaints; a request in frame 5 repaints once more, at its end.
+    Pixels& screen = raster.surface(Surface::screen);
+    run(8, {{2, [&] { screen.at(300, 5) = 0xFFFFFF; }},
+            {5, [&] {
+                 EXPECT_EQ(screen.at(300, 5), 0xFFFFFFu);
+                 saver.loop.repaint_screen = 1;
+             }},
+            {6, [&] {
+                 EXPECT_EQ(screen.at(300, 5), 0u);
+                 EXPECT_EQ(saver.loop.repaint_screen, 0);
+             }}});
+    EXPECT_EQ(frames, 8);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,173 @@
+// The scene: passes of banner and photograph, their speeds and edges, switching
+// off, the photograph cycle, and the sparkles.
+#include "saver/bas_sprites.h"
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+using testing::ScriptedRandom;
+
+struct SceneFixture : ::testing::Test {
+    // A scene on a screen of the given size whose first photograph is `first_row` - 1
+    // (the first pass then shows row `first_row`). Sparkles land in slot 4 by default.
+    void set_up(int width, int height, int first_row = 2) {
+        screen = {width, height};
+        random.queued = {(first_row - 2) / 10.0 + 0.05};
+        init_game(scene, screen, frame_delay, random);
+    }
+    void frame(std::int32_t speed = 0) { move_sprites(scene, screen, speed, random); }
+    const SpriteSlot& slot(int i) const { return scene.sprites[i]; }
+
+    Scene scene;
+    Screen screen;
+    std::int32_t frame_delay = 0;
+    ScriptedRandom random;
+};
+
+TEST_F(SceneFixture, SetUpFillsTheTablesAndSwitchesEverySlotOff) {
+    set_up(640, 480);
+    EXPECT_EQ(frame_delay, 50);
+    EXPECT_EQ(scene.sprite_count, 8);
+    EXPECT_DOUBLE_EQ(scene.edge_margin, 32.0);
+    EXPECT_EQ(scene.image_table[1].width, 1134);
+    EXPECT_EQ(scene.image_table[11].src_x, 664);
+    EXPECT_EQ(scene.image_table[18].src_x, 965 + 18 * 6);
+    EXPECT_EQ(scene.image_table[19].width, 0);
+    for (int step = 1; step <= 7; ++step) EXPECT_EQ(scene.anim_seq[1][step], 11 + step);
+    EXPECT_EQ(scene.anim_seq[1][8], -1);
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_EQ(slot(i).sprite_active, 0);
+        EXPECT_EQ(slot(i).sprite_transparent, i > 2 ? 1 : 0);
+    }
+    EXPECT_EQ(scene.picture_index, 1);
+}
+
+TEST_F(SceneFixture, FirstTwoPassesOnSmallAndLargeScreens) {
+    struct Case {
+        int width, height;
+        double banner_y1, photo_y1, banner_y2, photo_y2;
+    };
+    const Case cases[] = {
+        {640, 480, 32, 208, 375, 32},
+        {1024, 768, 51.2, 768 - 240 - 51.2, 768 - 73 - 51.2, 51.2},
+    };
+    for (const Case& c : cases) {
+        scene = Scene{};
+        set_up(c.width, c.height);
+        frame();
+        EXPECT_DOUBLE_EQ(slot(1).sprite_x, c.width);
+        EXPECT_DOUBLE_EQ(slot(1).sprite_y, c.banner_y1);
+        EXPECT_DOUBLE_EQ(slot(2).sprite_x, -320);
+        EXPECT_DOUBLE_EQ(slot(2).sprite_y, c.photo_y1);
+        EXPECT_EQ(slot(2).sprite_image, 2);
+        // Run the pass out: the new one starts in the frame after both went off.
+        int frames = 0;
+        while (slot(1).sprite_active || slot(2).sprite_active) frame(), ++frames;
+        EXPECT_GT(frames, 300);
+        frame();
+        EXPECT_DOUBLE_EQ(slot(1).sprite_y, c.banner_y2) << c.width;
+        EXPECT_DOUBLE_EQ(slot(2).sprite_y, c.photo_y2) << c.width;
+        EXPECT_EQ(slot(2).sprite_image, 3);
+    }
+}
+
+TEST_F(SceneFixture, SpeedSetsTheDistancePerFrame) {
+    for (std::int32_t speed = 0; speed <= 2; ++speed) {
+        scene = Scene{};
+        set_up(640, 480);
+        frame(speed);
+        frame(speed);
+        EXPECT_DOUBLE_EQ(slot(1).sprite_x, 640 - (3 + speed)) << speed;
+        EXPECT_DOUBLE_EQ(slot(2).sprite_x, -320 + (2 + speed)) << speed;
+    }
+}
+
+TEST_F(SceneFixture, PhotographsCycleFromRowElevenToTwo) {
+    set_up(640, 480, 11);
+    frame();
+    EXPECT_EQ(slot(2).sprite_image, 11);
+    EXPECT_EQ(scene.image_table[11].width, 353);
+    EXPECT_DOUBLE_EQ(slot(2).sprite_x, -353);
+    scene.sprites[1].sprite_active = scene.sprites[2].sprite_active = 0;
+    frame();
+    EXPECT_EQ(slot(2).sprite_image, 2);
+}
+
+TEST_F(SceneFixture, SwitchingOffHappensInTheMotionStepAtTheExactBounds) {
+    set_up(640, 480);
+    frame();
+    scene.sprites[1].sprite_x = -1123;  // -1126 + 1134 = 8 < 10: off in this step
+    scene.sprites[2].sprite_x = 648;    // 650 = screen_width + 10: stays on
+    frame();
+    EXPECT_EQ(slot(1).sprite_active, 0);
+    EXPECT_DOUBLE_EQ(slot(1).sprite_x, -1126);
+    EXPECT_EQ(slot(2).sprite_active, 1);
+    EXPECT_DOUBLE_EQ(slot(2).sprite_x, 650);
+    frame();
+    EXPECT_EQ(slot(2).sprite_active, 0);  // 652 > 650
+    EXPECT_DOUBLE_EQ(slot(2).sprite_x, 652);
+    EXPECT_EQ(slot(1).sprite_active, 0);  // no new pass in the frame that ended this one
+    frame();
+    EXPECT_EQ(slot(1).sprite_active, 1);
+    EXPECT_DOUBLE_EQ(slot(1).sprite_x, 640);
+}
+
+TEST_F(SceneFixture, SparklesPlaySevenImagesThenSwitchOff) {
+    set_up(640, 480);
+    // Slot int(0.5 * 5 + 1) + 3 = 6, at x = int(0.25 * 640 + 1), y = int(0.5 * 480 + 1).
+    random.queued = {0.5, 0.25, 0.5};
+    random.fallback = 0.5;  // every later frame picks slot 6 again: busy, so nothing new
+    frame();
+    EXPECT_EQ(slot(6).sprite_active, 1);
+    EXPECT_DOUBLE_EQ(slot(6).sprite_x, 161);
+    EXPECT_DOUBLE_EQ(slot(6).sprite_y, 241);
+    EXPECT_EQ(slot(6).sprite_image, 12);
+    for (int image = 13; image <= 18; ++image) {
+        frame();
+        EXPECT_EQ(slot(6).sprite_image, image);
+        EXPECT_DOUBLE_EQ(slot(6).sprite_x, 161);  // a busy slot is not moved
+    }
+    frame();  // the end mark: off before the draw pass, image kept
+    EXPECT_EQ(slot(6).sprite_active, 0);
+    EXPECT_EQ(slot(6).sprite_anim, 0);
+    EXPECT_EQ(slot(6).sprite_step, 0);
+    EXPECT_EQ(slot(6).sprite_image, 18);
+    for (int i : {3, 4, 5, 7, 8}) EXPECT_EQ(slot(i).sprite_active, 0) << i;
+}
+
+TEST_F(SceneFixture, EveryMotionStepReseedsAndSlotThreeNeverShows) {
+    set_up(320, 200);
+    const int seedings = random.seedings;
+    random.fallback = 0.999999;
+    for (int i = 0; i < 500; ++i) {
+        frame();
+        ASSERT_EQ(slot(3).sprite_active, 0);
+    }
+    EXPECT_EQ(random.seedings, seedings + 500);
+    EXPECT_EQ(slot(8).sprite_x, 320);  // int(0.999999 * 320 + 1): the far edge at most
+}
+
+TEST_F(SceneFixture, EndModesLoopHoldOrIgnore) {
+    set_up(640, 480);
+    SpriteSlot& s = scene.sprites[5];
+    s.sprite_active = 1;
+    s.sprite_anim = 1;
+    s.sprite_step = 7;
+    s.sprite_end_mode = 0;
+    anim_sprites(scene);
+    EXPECT_EQ(s.sprite_step, 1);
+    EXPECT_EQ(s.sprite_image, 12);
+    s.sprite_step = 7;
+    s.sprite_end_mode = 2;
+    anim_sprites(scene);
+    EXPECT_EQ(s.sprite_anim, 0);
+    EXPECT_EQ(s.sprite_active, 1);
+    EXPECT_EQ(s.sprite_image, 12);
+}
+
+}  // namespace
+}  // namespace velmora
