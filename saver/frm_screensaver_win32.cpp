@@ -56,17 +56,37 @@ private:
     HWND window_;
 };
 
+// The buffers are made at the first activation, once the window has its own DC;
+// until then (and for any transfer asked before) nothing is drawn.
+class DeferredBlitter final : public Blitter {
+public:
+    void create(HWND window) { gdi_ = std::make_unique<GdiBlitter>(window); }
+    void bit_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
+                 RasterOp op) override {
+        if (gdi_) gdi_->bit_blt(destination, x, y, w, h, source, source_x, source_y, op);
+    }
+    void stretch_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
+                     int source_w, int source_h, RasterOp op) override {
+        if (gdi_) gdi_->stretch_blt(destination, x, y, w, h, source, source_x, source_y, source_w, source_h, op);
+    }
+    void resize(Surface buffer, int width, int height) override {
+        if (gdi_) gdi_->resize(buffer, width, height);
+    }
+
+private:
+    std::unique_ptr<GdiBlitter> gdi_;
+};
+
 // Everything the window owns, created with it and freed when it goes.
 struct SaverWindow {
     explicit SaverWindow(HWND window)
         : platform(window),
-          blitter(window),
           random([] { return static_cast<std::uint32_t>(win32::elapsed_ms()); }),
           control(window),
           saver{shell(), platform, blitter, random, control} {}
 
     Win32SaverPlatform platform;
-    GdiBlitter blitter;
+    DeferredBlitter blitter;
     ClockSeededRandom random;
     MciControl control;
     ScreenSaver saver;
@@ -83,6 +103,7 @@ void run_first_activation(HWND window, SaverWindow& owner) {
     process_pending_events();
     RECT client;
     GetClientRect(window, &client);
+    owner.blitter.create(window);
     SetTimer(window, music_status_timer, music_status_interval_ms, nullptr);
     Form_Activate(owner.saver, Screen{client.right - client.left, client.bottom - client.top});
 }

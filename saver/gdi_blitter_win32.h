@@ -12,7 +12,9 @@ namespace velmora::win32 {
 
 class GdiBlitter final : public Blitter {
 public:
-    // `window` must belong to a class with CS_OWNDC: its DC is kept for the window's life.
+    // `window` must belong to a class with CS_OWNDC: its DC is kept for the window's
+    // life. Call once the window exists (not while it is being created, when its
+    // own DC is not there yet).
     explicit GdiBlitter(HWND window);
     ~GdiBlitter() override;
     GdiBlitter(const GdiBlitter&) = delete;
