@@ -79,6 +79,7 @@ void main_loop(ScreenSaver& saver) {
         move_sprites(saver.scene, loop.screen, saver.shell.settings.speed, saver.random);
         blit_new_sprites(saver.scene, saver.blitter);
         blit_flicker_free(saver.scene, saver.blitter);
+        saver.platform.frame_presented();
         wait_out_frame(saver);
         act_on_activity(saver);
         if (loop.repaint_screen == 1) {

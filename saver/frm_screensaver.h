@@ -50,6 +50,8 @@ public:
     virtual void show_password_prompt() = 0;
     // Unloads the window (its unload event runs, not cancelled this time).
     virtual void unload_window() = 0;
+    // Told after each present pass; the benchmark's frame trace listens here.
+    virtual void frame_presented() {}
 };
 
 // One full-screen saver: its state and the services it draws on.

@@ -1,6 +1,7 @@
 // The full-screen saver window: black, borderless, covering the screen, top-most,
 // with the cursor hidden. Its handlers only feed the frame loop's counters; the
 // loop itself runs from the first activation (frm_screensaver.cpp).
+#include "saver/frame_trace_win32.h"
 #include "saver/frm_screensaver.h"
 #include "saver/gdi_blitter_win32.h"
 #include "saver/mci_control_win32.h"
@@ -47,13 +48,14 @@ public:
     // The password prompt arrives with its own window; until then activity ends the saver.
     bool password_protection_on() override { return false; }
     void show_password_prompt() override {}
-    // Posted, so that the window is destroyed only after the frame loop has returned.
-    void unload_window() override { PostMessageA(window_, WM_CLOSE, 0, 0); }
+    void unload_window() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
+    void frame_presented() override { trace_.frame_presented(); }
 
     bool repaints_itself = true;
 
 private:
     HWND window_;
+    FrameTrace trace_;
 };
 
 // The buffers are made at the first activation, once the window has its own DC;
@@ -91,6 +93,10 @@ struct SaverWindow {
     MciControl control;
     ScreenSaver saver;
     bool activation_posted = false;
+    // The frame loop unloads the window from inside its own activation: what the
+    // window owns is freed only once that activation has returned.
+    bool in_activation = false;
+    bool destroyed = false;
 };
 
 SaverWindow* saver_of(HWND window) {
@@ -105,7 +111,9 @@ void run_first_activation(HWND window, SaverWindow& owner) {
     GetClientRect(window, &client);
     owner.blitter.create(window);
     SetTimer(window, music_status_timer, music_status_interval_ms, nullptr);
+    owner.in_activation = true;
     Form_Activate(owner.saver, Screen{client.right - client.left, client.bottom - client.top});
+    owner.in_activation = false;
 }
 
 LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -136,6 +144,7 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         break;
     case first_activation_message:
         run_first_activation(window, *owner);
+        if (owner->destroyed) delete owner;
         return 0;
     case WM_MOUSEMOVE:
         Form_MouseMove(owner->saver);
@@ -172,8 +181,9 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         timeEndPeriod(1);
         return 0;
     case WM_NCDESTROY:
-        delete owner;
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        if (owner->in_activation) owner->destroyed = true;
+        else delete owner;
         note_window_destroyed();
         break;
     }
