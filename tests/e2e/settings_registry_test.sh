@@ -5,11 +5,16 @@
 # and never "install_path". Wine's own reg tool sees the same.
 . "$(dirname "$0")/lib.sh"
 
+open_and_close_settings() {  # the settings dialog loads the settings, then saves them as it closes
+    local pid
+    pid=$(start "$SCR" /c)
+    drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "no settings dialog"
+    drv close "Velmora Screen Saver Configuration v.3.0.0"
+    drv wait-exit "$pid" 10 >/dev/null || fail "the settings dialog did not end the program"
+}
+
 reset_settings
-pid=$(start "$SCR" /c)
-drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "no settings dialog"
-drv close "Velmora Screen Saver Configuration v.3.0.0"
-drv wait-exit "$pid" 10 >/dev/null || fail "the settings dialog did not end the program"
+open_and_close_settings
 
 expect_eq "music_on" "REG_SZ 1" "$(drv reg-query "$settings_key" music_on)"
 expect_eq "soundfx_on" "REG_SZ 1" "$(drv reg-query "$settings_key" soundfx_on)"
@@ -31,10 +36,7 @@ drv reg-set "$settings_key" music_on 0
 drv reg-set "$settings_key" speed 2
 drv reg-set "$settings_key" misc yexj
 drv reg-set "$settings_key" install_path 'C:\Velmora\'
-pid=$(start "$SCR" /c)
-drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "no settings dialog"
-drv close "Velmora Screen Saver Configuration v.3.0.0"
-drv wait-exit "$pid" 10 >/dev/null || fail "the settings dialog did not end the program"
+open_and_close_settings
 expect_eq "music_on kept" "REG_SZ 0" "$(drv reg-query "$settings_key" music_on)"
 expect_eq "speed kept" "REG_SZ 2" "$(drv reg-query "$settings_key" speed)"
 expect_eq "password kept" "REG_SZ yexj" "$(drv reg-query "$settings_key" misc)"

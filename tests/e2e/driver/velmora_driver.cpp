@@ -212,16 +212,21 @@ int cmd_controls(const Args& a) {
     return 0;
 }
 
-int cmd_focus(const Args& a) {
-    if (a.size() != 1) return 2;
-    HWND window = require_window(a[0]);
+// The window with the keyboard focus in the thread that owns `window`, or null.
+HWND focus_of(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+int cmd_focus(const Args& a) {
+    if (a.size() != 1) return 2;
+    HWND focus = focus_of(require_window(a[0]));
+    if (!focus) {
         std::printf("no focus\n");
         return 1;
     }
-    std::printf("%d\t%s\n", GetDlgCtrlID(info.hwndFocus), one_line(text_of(info.hwndFocus)).c_str());
+    std::printf("%d\t%s\n", GetDlgCtrlID(focus), one_line(text_of(focus)).c_str());
     return 0;
 }
 
@@ -241,11 +246,8 @@ int cmd_post_char(const Args& a) {
 int cmd_post_key(const Args& a) {
     if (a.size() != 2) return 2;
     HWND window = require_window(a[0]);
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    HWND target = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus
-                      ? info.hwndFocus
-                      : window;
+    HWND focus = focus_of(window);
+    HWND target = focus ? focus : window;
     const WPARAM vk = std::strtoul(a[1].c_str(), nullptr, 0);
     PostMessageA(target, WM_KEYDOWN, vk, 1);
     PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
