@@ -1,0 +1,24 @@
+// The field syntax of pid.txt and orvane_products.txt: a stream of fields, each
+// ended by a comma or a line end, a field in double quotes holding both.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+struct FieldReader {
+    std::string_view bytes;
+    std::size_t position = 0;
+};
+
+// True once every byte has been read; reading another field is then a read error.
+bool at_end(const FieldReader& reader);
+
+// The next field's value, its separator consumed; nothing on a read error (the end
+// was already reached, or a quote is never closed).
+std::optional<std::string> read_field(FieldReader& reader);
+
+}  // namespace orvane

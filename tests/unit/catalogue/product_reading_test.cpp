@@ -1,0 +1,132 @@
+// Reading pid.txt and orvane_products.txt into the window's state: what loads,
+// what is a read error, and what each leaves behind.
+#include "catalogue/product_reading.h"
+
+#include "tests/unit/catalogue/catalogue_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace orvane {
+namespace {
+
+using fixtures::Files;
+using fixtures::fresh_state;
+using fixtures::numbered_records;
+using fixtures::record;
+
+constexpr const char* folder = "C:\\Orvane\\";
+
+struct Outcome {
+    ReadResult result;
+    int count;
+    std::string pid;
+};
+
+Outcome read_with(const std::optional<std::string>& pid_file, const std::optional<std::string>& products_file,
+                  const std::string& earlier_pid = "") {
+    Files files;
+    if (pid_file) files.content["pid.txt"] = *pid_file;
+    if (products_file) files.content["orvane_products.txt"] = *products_file;
+    auto state = fresh_state(folder);
+    state->pid = earlier_pid;
+    const ReadResult result = read_products(*state, files.opener(folder));
+    return {result, state->product_count, state->pid};
+}
+
+TEST(CatalogueReading, LoadsOrFailsAsAWhole) {
+    const std::string nineteen_fields = record("Last").substr(0, record("Last").rfind(',')) + "\r\n";
+    const std::string no_final_line_end = record("A") + record("B").substr(0, record("B").size() - 2);
+    struct Case {
+        const char* what;
+        std::optional<std::string> pid_file, products_file;
+        ReadResult result;
+        int count;
+        std::string pid;
+    };
+    const auto loaded = ReadResult::loaded, read_error = ReadResult::read_error;
+    const Case cases[] = {
+        {"one record", "1001\r\n", record("A"), loaded, 1, "1001"},
+        {"an empty product file lists nothing, no error", "1001", "", loaded, 0, "1001"},
+        {"no line end after the last field", "1001", no_final_line_end, loaded, 2, "1001"},
+        {"exactly 500 records", "1001", numbered_records(500), loaded, 500, "1001"},
+        {"a 501st record fails the whole file", "1001", numbered_records(501), read_error, 0, "1001"},
+        {"a last record of 19 fields", "1001", record("A") + nineteen_fields, read_error, 0, "1001"},
+        {"an empty line after the last record is a record begun", "1001", record("A") + "\r\n", read_error, 0, "1001"},
+        {"a quote never closed", "1001", record("A") + "1,\"B,", read_error, 0, "1001"},
+        {"missing pid.txt", std::nullopt, record("A"), read_error, 0, "earlier"},
+        {"empty pid.txt", "", record("A"), read_error, 0, "earlier"},
+        {"pid.txt of one empty line gives an empty code", "\r\n", record("A"), loaded, 1, ""},
+        {"only the first field of pid.txt counts", " 77 ,88\r\n99", record("A"), loaded, 1, "77"},
+        {"a quoted partner code", "\"A, B\"", record("A"), loaded, 1, "A, B"},
+        {"missing product file keeps the code just read", "1001", std::nullopt, read_error, 0, "1001"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = read_with(c.pid_file, c.products_file, "earlier");
+        EXPECT_EQ(outcome.result, c.result) << c.what;
+        EXPECT_EQ(outcome.count, c.count) << c.what;
+        EXPECT_EQ(outcome.pid, c.pid) << c.what;
+    }
+}
+
+TEST(CatalogueReading, KeepsFieldsTwoToFiveOfEachRecordInFileOrder) {
+    // Records lie on one line, over many lines, and two share a line.
+    const std::string file =
+        "1,\"Snow, Falling\",\"Line one,\r\nline two\",http://a.example.com/,http://a.example.com/a.exe"
+        ",6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\r\n"
+        "x\r\nGlow\r\n\r\nhttp://b/\r\nhttp://b/b.exe\r\n,,,,,,,,,,,,,,,"
+        "y,Drop,d,w,l,,,,,,,,,,,,,,,\r\n";
+    Files files;
+    files.content = {{"pid.txt", "5"}, {"orvane_products.txt", file}};
+    auto state = fresh_state(folder);
+    ASSERT_EQ(read_products(*state, files.opener(folder)), ReadResult::loaded);
+    ASSERT_EQ(state->product_count, 3);
+
+    const Product& first = state->products[0];
+    EXPECT_EQ(first.name, "Snow, Falling");
+    EXPECT_EQ(first.description, "Line one,\r\nline two");
+    EXPECT_EQ(first.web_site, "http://a.example.com/");
+    EXPECT_EQ(first.download_link, "http://a.example.com/a.exe");
+
+    EXPECT_EQ(state->products[1].name, "Glow");
+    EXPECT_EQ(state->products[1].description, "");
+    EXPECT_EQ(state->products[1].download_link, "http://b/b.exe");
+    EXPECT_EQ(state->products[2].name, "Drop");
+    EXPECT_EQ(state->products[2].web_site, "w");
+}
+
+TEST(CatalogueReading, ReadsBothFilesFromTheProgramFolderPidFirst) {
+    Files files;
+    files.content = {{"pid.txt", "1"}, {"orvane_products.txt", record("A")}};
+    auto state = fresh_state(folder);
+    read_products(*state, files.opener(folder));
+    EXPECT_EQ(files.opened, (std::vector<std::string>{"C:\\Orvane\\pid.txt", "C:\\Orvane\\orvane_products.txt"}));
+
+    // Without a partner code the product file is not even opened.
+    Files no_pid;
+    no_pid.content = {{"orvane_products.txt", record("A")}};
+    read_products(*state, no_pid.opener(folder));
+    EXPECT_EQ(no_pid.opened, (std::vector<std::string>{"C:\\Orvane\\pid.txt"}));
+}
+
+TEST(CatalogueReading, ExactlyFiveHundredRecordsAllLoad) {
+    auto state = fresh_state();
+    ASSERT_EQ(read_records(*state, numbered_records(max_products)), ReadResult::loaded);
+    EXPECT_EQ(state->products[0].name, "Product 1");
+    EXPECT_EQ(state->products[max_products - 1].name, "Product 500");
+}
+
+TEST(CatalogueReading, ARereadAfterAnErrorStartsFromNothing) {
+    auto state = fresh_state();
+    ASSERT_EQ(read_records(*state, numbered_records(3)), ReadResult::loaded);
+    EXPECT_EQ(read_records(*state, "1,2,3"), ReadResult::read_error);
+    EXPECT_EQ(state->product_count, 0);
+    ASSERT_EQ(read_records(*state, record("Again")), ReadResult::loaded);
+    EXPECT_EQ(state->product_count, 1);
+    EXPECT_EQ(state->products[0].name, "Again");
+}
+
+}  // namespace
+}  // namespace orvane
