@@ -288,9 +288,13 @@ int cmd_list_items(const Args& a) {
     HWND list = control(require_window(a[0]), a[1]);
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        char item[1024] = {};
-        if (SendMessageA(list, LB_GETTEXTLEN, i, 0) < LRESULT(sizeof item))
-            SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+        // Read as UTF-16 and convert: Wine hands another process's ANSI list text over in UTF-16.
+        wchar_t wide[1024] = {};
+        char item[2048] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < LRESULT(sizeof wide / sizeof *wide)) {
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, item, sizeof item, nullptr, nullptr);
+        }
         std::printf("item %s\n", item);
     }
     std::printf("count %ld\nselected %ld\n", static_cast<long>(count),
