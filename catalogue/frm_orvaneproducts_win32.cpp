@@ -134,23 +134,26 @@ bool is_label(HWND control) {
 
 HWND list_of(HWND window) { return GetDlgItem(window, id_list1); }
 
-// Reads the data files and lists the products; a read error is reported, then the list stays empty.
+// Reads the data files and lists the products; a read error leaves the list empty
+// and is reported last, once nothing of the window is used any more: the message
+// box runs its own message loop, in which the window could be closed.
 void read_products_into_list(HWND window, WindowData& data) {
     HWND list = list_of(window);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    if (read_products(data.state, read_data_file) == ReadResult::read_error)
-        show_message(window, read_error_title, read_error_text);
+    const ReadResult result = read_products(data.state, read_data_file);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (int record = 0; record < data.state.product_count; ++record)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(data.state.products[record].name.c_str()));
+    if (result == ReadResult::read_error) show_message(window, read_error_title, read_error_text);
 }
 
 void show_selected_product(HWND window, WindowData& data) {
     HWND list = list_of(window);
     const LRESULT entry = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (entry == LB_ERR) return;
+    // LB_GETTEXTLEN may count more than LB_GETTEXT then copies: keep what was copied.
     std::string name(static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, entry, 0), 0)), '\0');
-    SendMessageA(list, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(name.data()));
+    name.resize(static_cast<std::size_t>(
+        std::max<LRESULT>(SendMessageA(list, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(name.data())), 0)));
     const Product* product = update_display(data.state, name);
     if (!product) return;
     SetDlgItemTextA(window, id_text1, product->description.c_str());

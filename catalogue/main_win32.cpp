@@ -2,8 +2,11 @@
 #include "catalogue/frm_orvaneproducts_win32.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    // ShellExecute may hand an address to a shell extension, which wants COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     HWND window = orvane::win32::create_frm_orvaneproducts(instance);

@@ -1,5 +1,7 @@
 #include "saver/bas_sprites.h"
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -30,7 +32,10 @@ std::int32_t whole(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-void start_pass(Scene& scene, const Screen& screen, std::int32_t speed) {
+void start_pass(Scene& scene, const Screen& screen, std::int32_t stored_speed) {
+    // The settings dialog only writes 0, 1 or 2; a hand-edited value beyond them
+    // would freeze the pass (no motion) or fling sprites past any coordinate.
+    const std::int32_t speed = std::clamp(stored_speed, 0, 2);
     SpriteSlot& banner = scene.sprites[banner_slot];
     banner.sprite_active = 1;
     banner.sprite_image = banner_row;

@@ -59,7 +59,8 @@ void init_game(Scene& scene, const Screen& screen, std::int32_t& frame_delay, Ra
 
 // One frame of motion: a new pass when banner and photograph are both gone,
 // otherwise their movement; then perhaps a new sparkle, then anim_sprites.
-// `speed` is the setting (0 Normal, 1 Faster, 2 Fastest), read at each new pass.
+// `speed` is the setting (0 Normal, 1 Faster, 2 Fastest), read at each new pass;
+// a stored value beyond them counts as the nearest of the three.
 void move_sprites(Scene& scene, const Screen& screen, std::int32_t speed, RandomSource& random);
 
 void anim_sprites(Scene& scene);

@@ -2,7 +2,8 @@
 // first activation: each frame erases, moves, draws and presents the sprites, then
 // waits out the rest of its 50 ms while window events run, then acts on what those
 // events counted (activity), repaints on request and lets the music advance.
-// The window's other handlers only set the flags and counters read here.
+// The window's input handlers only set the flags and counters read here; the
+// unload handler cleans up and, while the loop runs, leaves the rest to it.
 #pragma once
 
 #include "saver/bas_sprites.h"

@@ -63,6 +63,7 @@ private:
 class DeferredBlitter final : public Blitter {
 public:
     void create(HWND window) { gdi_ = std::make_unique<GdiBlitter>(window); }
+    void release() { gdi_.reset(); }
     void bit_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
                  RasterOp op) override {
         if (gdi_) gdi_->bit_blt(destination, x, y, w, h, source, source_x, source_y, op);
@@ -104,6 +105,7 @@ SaverWindow* saver_of(HWND window) {
 }
 
 void run_first_activation(HWND window, SaverWindow& owner) {
+    owner.in_activation = true;
     if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     process_pending_events();
@@ -111,7 +113,6 @@ void run_first_activation(HWND window, SaverWindow& owner) {
     GetClientRect(window, &client);
     owner.blitter.create(window);
     SetTimer(window, music_status_timer, music_status_interval_ms, nullptr);
-    owner.in_activation = true;
     Form_Activate(owner.saver, Screen{client.right - client.left, client.bottom - client.top});
     owner.in_activation = false;
 }
@@ -143,6 +144,7 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         }
         break;
     case first_activation_message:
+        if (owner->in_activation || owner->saver.loop.activated) return 0;
         run_first_activation(window, *owner);
         if (owner->destroyed) delete owner;
         return 0;
@@ -169,7 +171,13 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         break;
     case WM_PAINT:
         if (owner && !owner->platform.repaints_itself) {
-            ValidateRect(window, nullptr);
+            // Uncovered parts show the frame as last composed, sprites included.
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            const RECT& r = paint.rcPaint;
+            owner->blitter.bit_blt(Surface::screen, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                   Surface::background_work, r.left, r.top, RasterOp::srccopy);
+            EndPaint(window, &paint);
             return 0;
         }
         break;
@@ -179,6 +187,7 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
     case WM_DESTROY:
         KillTimer(window, music_status_timer);
         timeEndPeriod(1);
+        owner->blitter.release();  // its DC belongs to the window
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -202,10 +211,21 @@ void show_frm_screensaver() {
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = "frm_screensaver";
     RegisterClassExA(&window_class);
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, "frm_screensaver", saver_window_caption, WS_POPUP, 0, 0,
+    // Top-most comes with the first activation, once the window is set up.
+    HWND window = CreateWindowExA(0, "frm_screensaver", saver_window_caption, WS_POPUP, 0, 0,
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-    if (window) ShowWindow(window, SW_SHOWMAXIMIZED);
+    if (!window) {
+        shell().saver_running = false;  // nothing to wait for
+        return;
+    }
+    ShowWindow(window, SW_SHOWMAXIMIZED);
+    // Should the system not activate us (another program holding the foreground),
+    // the saver still starts.
+    if (SaverWindow* owner = saver_of(window); owner && !owner->activation_posted) {
+        owner->activation_posted = true;
+        PostMessageA(window, first_activation_message, 0, 0);
+    }
 }
 
 }  // namespace velmora::win32

@@ -15,12 +15,13 @@ public:
 };
 
 // A small generator (splitmix64) whose seeding mixes the clock into its state
-// rather than replacing it, so two seedings in the same millisecond still differ.
+// rather than replacing it, so two seedings in the same millisecond still lead
+// to different numbers.
 class ClockSeededRandom final : public RandomSource {
 public:
     explicit ClockSeededRandom(std::function<std::uint32_t()> clock) : clock_(std::move(clock)) {}
 
-    void seed_from_clock() override { state_ ^= mix(clock_() + 0x9E3779B97F4A7C15ull); }
+    void seed_from_clock() override { state_ = mix(state_ ^ (clock_() + 0x9E3779B97F4A7C15ull)); }
 
     double next() override {
         // 53 random bits scaled into [0, 1).

@@ -14,9 +14,22 @@ ticks=$(getconf CLK_TCK)
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }  # user + system
 
+# The newest process matching PATTERN that runs in this session's Wine prefix.
+session_process() {
+    local candidate
+    for candidate in $(pgrep -f "$1" | sort -rn); do
+        if tr '\0' '\n' <"/proc/$candidate/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+
 for size in 1024x768 1920x1080; do
     session="$bench/session-$size"
     bash tests/e2e/session.sh start "$session" "$size" >/dev/null
+    trap 'bash tests/e2e/session.sh stop "$session" >/dev/null' EXIT
     # shellcheck disable=SC1091
     . "$session/env"
     wine "$driver" reg-delete "$settings_key" </dev/null >/dev/null 2>&1
@@ -26,9 +39,8 @@ for size in 1024x768 1920x1080; do
     VELMORA_FRAME_LOG=$(winpath "$trace") wine "$bench/install/Velmora.scr" /s </dev/null >/dev/null 2>&1 &
     wine "$driver" wait-window "screen saver running" 20 </dev/null >/dev/null 2>&1
     sleep 2
-    pid=$(pgrep -f 'Velmora\.scr /s' | head -n 1)
-    # The wineserver of this session: the newest one, started just before the saver.
-    server=$(pgrep -n 'wineserver')
+    pid=$(session_process 'Velmora\.scr /s')
+    server=$(session_process 'wineserver')
     xvfb=$(cat "$session/xvfb.pid")
     before=$(cpu_ticks "$pid") server_before=$(cpu_ticks "$server") xvfb_before=$(cpu_ticks "$xvfb")
     sleep "$seconds"

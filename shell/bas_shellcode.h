@@ -11,7 +11,7 @@
 namespace velmora {
 
 // The settings as held for one run. The numbers are whatever the store held,
-// read as numbers (see load_settings); the dialogs replace them with 0/1/2.
+// read as numbers (see load_settings); the settings dialog writes 0/1/2.
 struct Settings {
     std::string install_path;       // prefix of the media files; "empty" when never installed
     std::int32_t music_on = 0;

@@ -37,7 +37,7 @@ int digit_value(char c, int radix) {
 }
 
 double read_radix(Reader& in, int radix) {
-    // Digits beyond 32 bits keep shifting; only the low 32 bits are the pattern.
+    // A value of more than 32 bits is beyond any 32-bit pattern: it saturates like a huge decimal.
     std::uint64_t value = 0;
     bool beyond_32_bits = false;
     for (int d; (d = digit_value(in.peek(), radix)) >= 0; in.advance()) {
@@ -90,7 +90,7 @@ double read_number(std::string_view text) {
             negative = in.peek() == '-';
             in.advance();
         }
-        // Exponents are capped: anything past 9999 already over- or underflows.
+        // Exponents are capped at 99999: far past the point where a double over- or underflows.
         long exponent = 0;
         for (; std::isdigit(static_cast<unsigned char>(in.peek())); in.advance())
             exponent = std::min(exponent * 10 + (in.peek() - '0'), 99999L);

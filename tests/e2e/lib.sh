@@ -37,9 +37,20 @@ window_field() { drv window "$1" | awk -v key="$2" '$1 == key { $1 = ""; sub(/^ 
 
 reset_settings() { drv reg-delete "$settings_key" >/dev/null; }
 
-# Ends every program of ours that a failed test may have left behind.
-end_leftovers() {
-    for caption in "$saver_caption"; do
-        drv close "$caption" >/dev/null 2>&1 || true
+# Waits until the full-screen saver is set up and animating: its window turns
+# top-most in the same step that starts the frame loop.
+wait_saver() {
+    drv wait-window "$saver_caption" 15 || fail "no saver window"
+    for _ in $(seq 1 100); do
+        [ "$(window_field "$saver_caption" topmost)" = 1 ] && return 0
+        sleep 0.1
     done
+    fail "the saver window never became top-most"
 }
+
+# Ends a saver that a failed test may have left behind: a top-most saver would
+# make every later full-screen start end at once.
+end_leftovers() {
+    drv close "$saver_caption" >/dev/null 2>&1 || true
+}
+trap end_leftovers EXIT

@@ -14,7 +14,7 @@ run_saver_with_mci_trace() {  # run_saver_with_mci_trace LOG: three seconds of s
     WINEDEBUG=+mci wine "$VELMORA_DRIVER" start "$SCR" /s </dev/null >"$VELMORA_WORK/pid" 2>"$1"
     local pid
     pid=$(tr -d '\r' <"$VELMORA_WORK/pid")
-    drv wait-window "$saver_caption" 15 || fail "no saver window"
+    wait_saver
     sleep 3
     drv wait-exit "$pid" 0 >/dev/null && fail "the saver ended by itself"
     drv post-char "$saver_caption" q

@@ -8,8 +8,7 @@ drv reg-set "$settings_key" music_on 0 >/dev/null
 
 start_saver() {
     pid=$(start "$SCR" /s)
-    drv wait-window "$saver_caption" 15 || fail "no saver window"
-    sleep 0.5
+    wait_saver
 }
 
 start_saver

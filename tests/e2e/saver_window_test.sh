@@ -9,7 +9,7 @@
 reset_settings
 drv reg-set "$settings_key" music_on 0 >/dev/null
 pid=$(start "$SCR" /s)
-drv wait-window "$saver_caption" 15 || fail "no saver window"
+wait_saver
 expect_eq "covers the screen" "0 0 1024 768" "$(window_field "$saver_caption" rect)"
 expect_eq "top-most" 1 "$(window_field "$saver_caption" topmost)"
 expect_eq "no title bar" 0 "$(window_field "$saver_caption" caption)"

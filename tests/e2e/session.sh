@@ -21,31 +21,28 @@ wine_environment() {
 }
 
 stop_session() {
-    [ -f "$dir/env" ] || return 0
-    # shellcheck disable=SC1091
-    . "$dir/env"
-    wineserver -k </dev/null >/dev/null 2>&1 || true
+    if [ -f "$dir/env" ]; then
+        # shellcheck disable=SC1091
+        . "$dir/env"
+        wineserver -k </dev/null >/dev/null 2>&1 || true
+    fi
     if [ -f "$dir/xvfb.pid" ]; then
         kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
     fi
-    rm -rf "$dir/prefix" "$dir/env" "$dir/xvfb.pid"
+    rm -rf "$dir/prefix" "$dir/env" "$dir/xvfb.pid" "$dir/display"
 }
 
 case "$action" in
 start)
     stop_session
     mkdir -p "$dir"
-    # The first display number with no lock file and no socket.
-    display=""
-    for n in $(seq 90 250); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-    done
-    [ -n "$display" ] || { echo "no free X display number"; exit 1; }
-    setsid Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset \
-        </dev/null >"$dir/xvfb.log" 2>&1 &
+    # Xvfb picks a free display number itself and writes it to the file once it listens.
+    setsid Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+        3>"$dir/display" </dev/null >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/xvfb.pid"
-    for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-    [ -e "/tmp/.X11-unix/X$display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
+    for _ in $(seq 1 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+    display=$(cat "$dir/display" 2>/dev/null)
+    [ -n "$display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; stop_session; exit 1; }
 
     export DISPLAY=":$display"
     wine_environment

@@ -15,7 +15,7 @@ drv wait-gone "$saver_caption" 10 || fail "the stand-in did not close"
 start "$DRIVER" hold-window "$saver_caption (not really)" 30 >/dev/null
 drv wait-window "$saver_caption (not really)" 10 || fail "no look-alike window"
 pid=$(start "$SCR" /s)
-drv wait-window "$saver_caption" 15 || fail "a look-alike caption stopped the saver"
+wait_saver
 drv post-char "$saver_caption" x
 drv wait-exit "$pid" 10 >/dev/null || fail "the saver did not end on a key"
 drv close "$saver_caption (not really)"

@@ -113,7 +113,8 @@ BOOL CALLBACK collect_visible(HWND window, LPARAM data) {
     return TRUE;
 }
 
-// Starts a program and waits for it to end, noting every visible window it shows.
+// Starts a program and waits for it to end, noting every visible window it shows;
+// one still running when the time is up is ended.
 int cmd_run(const Args& a) {
     if (a.size() < 2) return 2;
     const double seconds = std::atof(a[0].c_str());
@@ -135,8 +136,13 @@ int cmd_run(const Args& a) {
     for (const auto& caption : seen.captions) std::printf("window \"%s\"\n", caption.c_str());
     DWORD code = 0;
     GetExitCodeProcess(process.hProcess, &code);
-    if (ended) std::printf("exit %lu\n", code);
-    else std::printf("still running\n");
+    if (ended) {
+        std::printf("exit %lu\n", code);
+    } else {
+        // Ended here, so that it cannot hold the caller's output open for ever.
+        std::printf("still running\n");
+        TerminateProcess(process.hProcess, 1);
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return ended ? 0 : 1;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace velmora {
 namespace {
 
@@ -76,13 +78,19 @@ TEST_F(SceneFixture, FirstTwoPassesOnSmallAndLargeScreens) {
 }
 
 TEST_F(SceneFixture, SpeedSetsTheDistancePerFrame) {
-    for (std::int32_t speed = 0; speed <= 2; ++speed) {
+    struct Case {
+        std::int32_t speed;
+        double banner_step, photo_step;
+    };
+    // Stored values beyond the three levels (a hand-edited registry) count as the nearest.
+    const Case cases[] = {{0, 3, 2}, {1, 4, 3}, {2, 5, 4}, {-3, 3, 2}, {7, 5, 4}, {INT32_MIN, 3, 2}, {INT32_MAX, 5, 4}};
+    for (const Case& c : cases) {
         scene = Scene{};
         set_up(640, 480);
-        frame(speed);
-        frame(speed);
-        EXPECT_DOUBLE_EQ(slot(1).sprite_x, 640 - (3 + speed)) << speed;
-        EXPECT_DOUBLE_EQ(slot(2).sprite_x, -320 + (2 + speed)) << speed;
+        frame(c.speed);
+        frame(c.speed);
+        EXPECT_DOUBLE_EQ(slot(1).sprite_x, 640 - c.banner_step) << c.speed;
+        EXPECT_DOUBLE_EQ(slot(2).sprite_x, -320 + c.photo_step) << c.speed;
     }
 }
 
@@ -167,6 +175,24 @@ TEST_F(SceneFixture, EndModesLoopHoldOrIgnore) {
     EXPECT_EQ(s.sprite_anim, 0);
     EXPECT_EQ(s.sprite_active, 1);
     EXPECT_EQ(s.sprite_image, 12);
+}
+
+TEST(ClockSeededRandomTest, TwoSeedingsInOneMillisecondKeepTheClockInTheNumbers) {
+    // The saver's activation and its playlist seed one after the other, often in
+    // the same millisecond: the first song must still depend on the clock.
+    auto after_two_seedings = [](std::uint32_t now) {
+        ClockSeededRandom random([now] { return now; });
+        random.seed_from_clock();
+        random.seed_from_clock();
+        return random.next();
+    };
+    EXPECT_NE(after_two_seedings(1234), after_two_seedings(5678));
+    ClockSeededRandom random([] { return 42u; });
+    for (int i = 0; i < 1000; ++i) {
+        const double value = random.next();
+        ASSERT_GE(value, 0.0);
+        ASSERT_LT(value, 1.0);
+    }
 }
 
 }  // namespace
