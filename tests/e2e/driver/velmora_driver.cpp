@@ -76,18 +76,23 @@ std::string command_line_of(const Args& a, std::size_t first) {
     return command_line;
 }
 
-int cmd_start(const Args& a) {
-    if (a.empty()) return 2;
-    const std::string command_line = command_line_of(a, 0);
+// Starts the program of a[first] with the arguments after it; says why when it cannot.
+bool launch(const Args& a, std::size_t first, PROCESS_INFORMATION& process) {
+    const std::string command_line = command_line_of(a, first);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
     std::vector<char> buffer(command_line.begin(), command_line.end());
     buffer.push_back('\0');
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        std::printf("cannot start %s (error %lu)\n", command_line.c_str(), GetLastError());
-        return 1;
-    }
+    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return true;
+    std::printf("cannot start %s (error %lu)\n", command_line.c_str(), GetLastError());
+    return false;
+}
+
+int cmd_start(const Args& a) {
+    if (a.empty()) return 2;
+    PROCESS_INFORMATION process{};
+    if (!launch(a, 0, process)) return 1;
     std::printf("%lu\n", process.dwProcessId);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -118,16 +123,8 @@ BOOL CALLBACK collect_visible(HWND window, LPARAM data) {
 int cmd_run(const Args& a) {
     if (a.size() < 2) return 2;
     const double seconds = std::atof(a[0].c_str());
-    const std::string command_line = command_line_of(a, 1);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::vector<char> buffer(command_line.begin(), command_line.end());
-    buffer.push_back('\0');
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        std::printf("cannot start %s\n", command_line.c_str());
-        return 1;
-    }
+    if (!launch(a, 1, process)) return 1;
     WindowsOfProcess seen{process.dwProcessId, {}};
     const bool ended = wait_until(seconds, [&] {
         EnumWindows(collect_visible, reinterpret_cast<LPARAM>(&seen));
