@@ -144,7 +144,6 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         }
         break;
     case first_activation_message:
-        if (owner->in_activation || owner->saver.loop.activated) return 0;
         run_first_activation(window, *owner);
         if (owner->destroyed) delete owner;
         return 0;

@@ -10,10 +10,8 @@ install_folder() {
     fi
 }
 
-# The path as Wine's programs see it (the Unix root is drive Z:).
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+. "$(dirname "${BASH_SOURCE[0]}")/wine_common.sh"
 
-settings_key='Software\VB and VBA Program Settings\Orvane Velmora Screen Saver\Config'
 driver=build/win32/tests/e2e/velmora_driver.exe
 
 # Points the saver's settings at the installation folder (a prefix ending in "\").

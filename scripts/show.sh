@@ -27,7 +27,6 @@ program() {  # the command line of the chosen program and mode
     esac
 }
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 if [ -n "${DISPLAY:-}" ]; then
     export WINEPREFIX=$run/prefix
     if [ ! -d "$WINEPREFIX" ]; then

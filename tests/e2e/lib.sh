@@ -2,11 +2,9 @@
 # turn Unix paths into Wine paths, and fail with a message.
 set -euo pipefail
 
-settings_key='Software\VB and VBA Program Settings\Orvane Velmora Screen Saver\Config'
-saver_caption='screen saver running'
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_common.sh"
 
-# The path as Wine's programs see it (the Unix root is drive Z:).
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+saver_caption='screen saver running'
 
 SCR=$(winpath "$VELMORA_SCR")
 DRIVER=$(winpath "$VELMORA_DRIVER")

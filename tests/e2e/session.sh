@@ -13,12 +13,7 @@ action=${1:?start or stop}
 dir=${2:?session folder}
 size=${3:-1024x768}
 
-wine_environment() {
-    export WINEPREFIX="$dir/prefix"
-    export WINEDEBUG=-all
-    # No Mono/Gecko prompts, no menu entries, and no debugger that could hang a crash for an hour.
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_common.sh"
 
 stop_session() {
     if [ -f "$dir/env" ]; then
@@ -45,7 +40,7 @@ start)
     [ -n "$display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; stop_session; exit 1; }
 
     export DISPLAY=":$display"
-    wine_environment
+    export WINEPREFIX="$dir/prefix"
     cat >"$dir/env" <<ENV
 export DISPLAY=$DISPLAY
 export WINEPREFIX=$WINEPREFIX
