@@ -26,9 +26,10 @@ session_process() {
     return 1
 }
 
+echo "velmora: benchmarking the $VELMORA_WINE_BUILD build"
 for size in 1024x768 1920x1080; do
     session="$bench/session-$size"
-    bash tests/e2e/session.sh start "$session" "$size" >/dev/null
+    start_session "$session" "$size"
     trap 'bash tests/e2e/session.sh stop "$session" >/dev/null' EXIT
     # shellcheck disable=SC1091
     . "$session/env"

@@ -27,11 +27,18 @@ program() {  # the command line of the chosen program and mode
     esac
 }
 
+echo "velmora: showing $mode from the $VELMORA_WINE_BUILD build"
 if [ -n "${DISPLAY:-}" ]; then
     export WINEPREFIX=$run/prefix
     if [ ! -d "$WINEPREFIX" ]; then
         echo "velmora: creating the Wine prefix $WINEPREFIX"
-        wine wineboot -i </dev/null >/dev/null 2>&1
+        mkdir -p "$run"
+        if ! wine wineboot -i </dev/null >"$run/wineboot.log" 2>&1; then
+            echo "velmora: Wine could not create the prefix:" >&2
+            tail -n 15 "$run/wineboot.log" >&2
+            rm -rf "$WINEPREFIX"
+            exit 1
+        fi
     fi
     set_install_path "$run/install"
     # shellcheck disable=SC2046
@@ -40,7 +47,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # No display: a virtual one for a few seconds, and screenshots of it.
-bash tests/e2e/session.sh start "$run/session" 1024x768 >/dev/null
+start_session "$run/session" 1024x768
 trap 'bash tests/e2e/session.sh stop "$run/session" >/dev/null' EXIT
 # shellcheck disable=SC1091
 . "$run/session/env"

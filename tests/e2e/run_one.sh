@@ -5,6 +5,12 @@
 set -uo pipefail
 script=${1:?test script}
 session=${VELMORA_SESSION:?VELMORA_SESSION names the session folder}
+
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_common.sh"
+if [ "${VELMORA_TEST_BUILD:-}" = win32 ] && [ "$VELMORA_WINE_BUILD" != win32 ]; then
+    echo "skipped: $VELMORA_WINE_32_SKIP"
+    exit 77
+fi
 [ -f "$session/env" ] || { echo "no Wine session in $session"; exit 1; }
 
 name=$(basename "$script" .sh)
