@@ -4,14 +4,28 @@
 # it must not be silent, must not clip, and must last one to three minutes
 # (plus a few seconds of reverb tail).
 #
-#   tests/media/render_songs.sh [repository root]
+#   tests/media/render_songs.sh [repository root] [stamp file]
 #
 # Prints one line per song and "N passed, M failed"; exits non-zero on any
 # failure, or with 77 (skipped) when FluidSynth, SoX or the sound font is missing.
+#
+# With a stamp file, a render that passed records there what it rendered (the
+# songs, their generator and this script); the next run is skipped while all of
+# that is unchanged. CI (CI=true) renders every time.
 
 set -u
 
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
+stamp="${2:-}"
+
+rendered_inputs() {
+    cat "$root"/resources/music/ravlo*.mid "$root"/resources/music/*.py \
+        "$root"/resources/music/tunes/*.txt "${BASH_SOURCE[0]}" 2>/dev/null | sha256sum | cut -d' ' -f1
+}
+if [[ -n $stamp && ${CI:-} != true && -f $stamp && "$(cat "$stamp")" == "$(rendered_inputs)" ]]; then
+    echo "skipped: the songs, their generator and this check are unchanged since the last render passed"
+    exit 77
+fi
 soundfont="${VELMORA_SOUNDFONT:-/usr/share/sounds/sf2/FluidR3_GM.sf2}"
 
 # Full gain (FluidSynth defaults to 0.2) so a mix that is too hot really does
@@ -88,4 +102,5 @@ for n in $(seq 1 10); do
 done
 
 echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+[[ $failed -eq 0 ]] || exit 1
+if [[ -n $stamp ]]; then rendered_inputs >"$stamp"; fi
