@@ -36,8 +36,7 @@ start "$DRIVER" hold-window "Preview Host" 60 >/dev/null
 drv wait-window "Preview Host" 10 || fail "no preview host"
 host=$(window_field "Preview Host" hwnd)
 pid=$(start "$SCR" /p "$host")
-sleep 1
-drv wait-exit "$pid" 0 >/dev/null && fail "the preview ended while its host was open"
+drv wait-exit "$pid" 1 >/dev/null && fail "the preview ended while its host was open"
 drv close "Preview Host"
 drv wait-gone "Preview Host" 10 || fail "the host did not close"
 drv wait-exit "$pid" 5 >/dev/null || fail "the preview outlived its host"

@@ -10,21 +10,25 @@ install="$VELMORA_WORK/install"
 mkdir -p "$install"
 cp "$VELMORA_SOURCE_DIR"/resources/music/ravlo*.mid "$install/"
 
-run_saver_with_mci_trace() {  # run_saver_with_mci_trace LOG: three seconds of saver, then a key
+# run_saver_with_mci_trace LOG [COMMAND]: the saver until it has sent the MCI
+# command that begins with COMMAND (without one, for a second), then a key.
+run_saver_with_mci_trace() {
     WINEDEBUG=+mci wine "$VELMORA_DRIVER" start "$SCR" /s </dev/null >"$VELMORA_WORK/pid" 2>"$1"
     local pid
     pid=$(tr -d '\r' <"$VELMORA_WORK/pid")
     wait_saver
-    sleep 3
-    drv wait-exit "$pid" 0 >/dev/null && fail "the saver ended by itself"
+    if [ -n "${2:-}" ]; then
+        for _ in $(seq 1 100); do grep -q "mciSendStringW (L\"$2" "$1" && break; sleep 0.1; done
+        grep -q "mciSendStringW (L\"$2" "$1" || fail "no MCI command \"$2...\" within 10 s"
+    fi
+    drv wait-exit "$pid" 1 >/dev/null && fail "the saver ended by itself"
     drv post-char "$saver_caption" q
     drv wait-exit "$pid" 5 >/dev/null || fail "the saver did not end on a key"
-    sleep 0.5
 }
 
 reset_settings
 drv reg-set "$settings_key" install_path "$(winpath "$install")\\"
-run_saver_with_mci_trace "$VELMORA_WORK/music_on.log"
+run_saver_with_mci_trace "$VELMORA_WORK/music_on.log" status
 # Trace lines read: mciSendStringW (L"open \"Z:\\...\\ravlo2.mid\" type Sequencer alias ...", ...)
 commands=$(sed -n 's/.*mciSendStringW (L"\(.*\)", [0-9A-Fa-f]*, .*/\1/p' "$VELMORA_WORK/music_on.log")
 echo "$commands"
@@ -45,6 +49,6 @@ pass "music off: no MCI command at all"
 # A missing song folder: silence, and the saver runs on.
 drv reg-set "$settings_key" music_on 1
 drv reg-set "$settings_key" install_path 'C:\nowhere\'
-run_saver_with_mci_trace "$VELMORA_WORK/missing.log"
+run_saver_with_mci_trace "$VELMORA_WORK/missing.log" open
 pass "missing songs: the saver runs and ends normally"
 reset_settings

@@ -266,11 +266,32 @@ int cmd_click(const Args& a) {
     return 0;
 }
 
+// Posts COUNT mouse moves, all at once, or one every INTERVAL ms: paced moves
+// span many frames, so no single frame's rules decide what they add up to. Paced
+// moves stop early once the window is gone.
 int cmd_mouse_moves(const Args& a) {
-    if (a.size() != 2) return 2;
+    if (a.size() != 2 && a.size() != 3) return 2;
     HWND window = require_window(a[0]);
     const int count = std::atoi(a[1].c_str());
-    for (int i = 0; i < count; ++i) PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(100 + i, 100));
+    const DWORD interval_ms = a.size() == 3 ? static_cast<DWORD>(std::atoi(a[2].c_str())) : 0;
+    for (int i = 0; i < count; ++i) {
+        if (interval_ms != 0) {
+            if (!IsWindow(window)) break;
+            sleep_ms(interval_ms);
+        }
+        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(100 + i % 500, 100));
+    }
+    return 0;
+}
+
+// The system's two screen-saver flags: is a screen saver running, and is the
+// user's own screen saver switched on.
+int cmd_saver_flags(const Args& a) {
+    if (!a.empty()) return 2;
+    BOOL running = FALSE, active = FALSE;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    std::printf("running %d\nactive %d\n", running ? 1 : 0, active ? 1 : 0);
     return 0;
 }
 
@@ -473,7 +494,8 @@ const Command commands[] = {
     {"post-char", cmd_post_char, "post-char <caption> <character>"},
     {"post-key", cmd_post_key, "post-key <caption> <virtual key>    to the focused control"},
     {"click", cmd_click, "click <caption> [x y]"},
-    {"mouse-moves", cmd_mouse_moves, "mouse-moves <caption> <count>"},
+    {"mouse-moves", cmd_mouse_moves, "mouse-moves <caption> <count> [interval ms]"},
+    {"saver-flags", cmd_saver_flags, "saver-flags                         running and active"},
     {"close", cmd_close, "close <caption>                     posts WM_CLOSE"},
     {"press", cmd_press, "press <caption> <button id>"},
     {"list-items", cmd_list_items, "list-items <caption> <list id>"},
