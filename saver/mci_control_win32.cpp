@@ -1,18 +1,13 @@
 #include "saver/mci_control_win32.h"
 
+#include "saver/mci_commands.h"
+
 #include <mmsystem.h>
 
-#include <utility>
-
 namespace velmora::win32 {
-namespace {
-
-constexpr const char* alias = "velmora_song";
-
-}  // namespace
 
 MciControl::~MciControl() {
-    if (open_) send(std::string("close ") + alias);
+    if (open_) send(mci::close_command());
 }
 
 void MciControl::send(const std::string& command) {
@@ -22,30 +17,23 @@ void MciControl::send(const std::string& command) {
 
 void MciControl::set_Command(std::string_view command) {
     if (command == "Close") {
-        if (open_) send(std::string("close ") + alias);
+        if (open_) send(mci::close_command());
         open_ = false;
     } else if (command == "Open") {
-        if (open_) send(std::string("close ") + alias);
-        const std::string open_command = "open \"" + file_name_ + "\" type " + device_type_ + " alias " + alias +
-                                         (shareable_ ? " shareable" : "");
-        open_ = mciSendStringA(open_command.c_str(), nullptr, 0, owner_) == 0;
+        if (open_) send(mci::close_command());
+        const std::string open = mci::open_command(file_name_, device_type_, shareable_);
+        open_ = mciSendStringA(open.c_str(), nullptr, 0, owner_) == 0;
     } else if (command == "Play") {
-        if (open_) send(std::string("play ") + alias + (notify_ ? " notify" : "") + (wait_ ? " wait" : ""));
+        if (open_) send(mci::play_command(notify_, wait_));
     }
 }
 
 int MciControl::Mode() {
     if (!open_) return mci_mode_not_open;
-    char mode[64] = {};
-    if (mciSendStringA((std::string("status ") + alias + " mode").c_str(), mode, sizeof mode, nullptr) != 0)
+    char status[64] = {};
+    if (mciSendStringA(mci::status_mode_command().c_str(), status, sizeof status, nullptr) != 0)
         return mci_mode_not_open;
-    static const std::pair<const char*, int> modes[] = {
-        {"not ready", 524}, {"stopped", 525}, {"playing", 526}, {"recording", 527},
-        {"seeking", 528},   {"paused", 529},  {"open", 530},
-    };
-    for (const auto& [text, value] : modes)
-        if (lstrcmpiA(mode, text) == 0) return value;
-    return mci_mode_not_open;
+    return mci::mode_from_status(status);
 }
 
 }  // namespace velmora::win32

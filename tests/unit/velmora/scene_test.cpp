@@ -169,12 +169,23 @@ TEST_F(SceneFixture, EndModesLoopHoldOrIgnore) {
     anim_sprites(scene);
     EXPECT_EQ(s.sprite_step, 1);
     EXPECT_EQ(s.sprite_image, 12);
+    // Hold and ignore leave the image as the sprite shows it: a marker image
+    // shows that neither of them picks one from the sequence.
+    constexpr std::int32_t shown = 99;
     s.sprite_step = 7;
+    s.sprite_image = shown;
     s.sprite_end_mode = 2;
     anim_sprites(scene);
     EXPECT_EQ(s.sprite_anim, 0);
     EXPECT_EQ(s.sprite_active, 1);
-    EXPECT_EQ(s.sprite_image, 12);
+    EXPECT_EQ(s.sprite_image, shown);
+    s.sprite_anim = 1;
+    s.sprite_step = 7;
+    s.sprite_end_mode = 3;
+    anim_sprites(scene);
+    EXPECT_EQ(s.sprite_anim, 1);
+    EXPECT_EQ(s.sprite_active, 1);
+    EXPECT_EQ(s.sprite_image, shown);
 }
 
 TEST(ClockSeededRandomTest, TwoSeedingsInOneMillisecondKeepTheClockInTheNumbers) {
