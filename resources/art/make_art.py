@@ -7,6 +7,10 @@ Writes:
   resources/velmora_sprites.bmp          the 8-bit sprite sheet
   resources/velmora.ico                  the screen saver's icon
   resources/orvane_products.ico          the catalogue viewer's icon
+  resources/title_picture.bmp            320 x 240, the settings dialog's picture
+  resources/preview_picture.bmp          150 x 112, the about box's and the preview's
+  resources/hand.cur                     the settings dialog's hand cursor
+  resources/catalog.doc                  the catalogue of the maker's programs (RTF)
   resources/fonts/DancingScript-LICENSE.txt
 
 Everything is painted by code from fixed random seeds, so running it twice
@@ -25,16 +29,20 @@ sys.dont_write_bytecode = True  # keep __pycache__ out of the source tree
 
 import icons  # noqa: E402
 import layout  # noqa: E402
+from catalog_doc import write_catalogue  # noqa: E402
+from cursor import write_cursor  # noqa: E402
 from lettering import FONT_COPYRIGHT, glowing_script  # noqa: E402
-from paint import finish, rgb  # noqa: E402
 from palette import (PHOTO_DITHER, build_palette, palette_image,  # noqa: E402
                      remap_keeping_black, to_u8)
+from pictures import write_pictures  # noqa: E402
 from scenes_day import (frozen_lake, mountain_sunrise, snowman,  # noqa: E402
                         snowy_forest, snowy_hills)
 from scenes_dusk import lighthouse, log_cabin, village  # noqa: E402
 from scenes_night import aurora, moonlit_fields  # noqa: E402
+from sparkle import sparkle  # noqa: E402
 
 RESOURCES = os.path.dirname(HERE)
+REPO = os.path.dirname(RESOURCES)
 
 GREETING = "Merry Christmas and a Happy New Year"
 
@@ -59,40 +67,6 @@ PAINTERS = [
 def banner(w, h):
     """Pink script greeting on black with a soft glow and a lit top edge."""
     return glowing_script(GREETING, w, h, margin_x=14, margin_y=4)
-
-
-# --------------------------------------------------------------------------
-# sparkles
-
-def sparkle(k, w, h):
-    """Frame k of the twinkle: a four-pointed star that shrinks to a point.
-
-    Frame 6 is empty on purpose (the screen saver ORs these onto the screen,
-    so an all-black frame leaves the screen untouched).
-    """
-    img = np.zeros((h, w, 3), np.float32)
-    if k >= 6:
-        return img
-    s = [1.0, 0.78, 0.58, 0.4, 0.24, 0.08][k]
-    cx, cy = (w - 1) / 2, (h - 1) / 2
-    y, x = np.mgrid[0:h, 0:w].astype(np.float32)
-    dx, dy = x - cx, y - cy
-    lv, lh = 10.4 * s, 7.4 * s        # arm lengths, the cell is taller than wide
-    thick = 0.45 + 0.5 * s
-    vert = np.exp(-(dx / thick) ** 2) * np.clip(1 - np.abs(dy) / max(lv, 0.5), 0, 1) ** 1.6
-    horiz = np.exp(-(dy / thick) ** 2) * np.clip(1 - np.abs(dx) / max(lh, 0.5), 0, 1) ** 1.6
-    diag_l = 3.2 * s
-    r = np.sqrt(dx * dx + dy * dy)
-    diag = np.exp(-((np.abs(dx) - np.abs(dy)) / 0.55) ** 2) \
-        * np.clip(1 - r / max(diag_l, 0.5), 0, 1) * 0.55 * (s > 0.3)
-    core = np.exp(-(r / (0.5 + 1.4 * s)) ** 2)
-    inten = np.clip(np.maximum.reduce([vert, horiz, diag, core]), 0, 1) ** 0.8
-    # white-hot centre, arms cooling to pale gold at their tips
-    tip = np.clip(r / max(lv, 1), 0, 1)[..., None]
-    col = rgb("#ffffff") * (1 - tip) + rgb("#ffe9a0") * tip
-    img = inten[..., None] * col
-    img[inten < 0.12] = 0
-    return finish(img)
 
 
 # --------------------------------------------------------------------------
@@ -161,8 +135,9 @@ def write_font_licence(path):
         lines.append("" if line.strip() == "." else line.rstrip())
     header = [
         "Dancing Script (Bold), by Pablo Impallari and Igino Marini.",
-        "Velmora's greeting banner (resources/velmora_sprites.bmp) is lettered",
-        "with this font.  Its licence follows.",
+        "Velmora's greeting banner (resources/velmora_sprites.bmp) and the",
+        "lettering of resources/title_picture.bmp and resources/preview_picture.bmp",
+        "are drawn with this font.  Its licence follows.",
         "",
     ]
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -176,6 +151,10 @@ def main():
     write_sprites(os.path.join(RESOURCES, "velmora_sprites.bmp"))
     icons.write_icon(os.path.join(RESOURCES, "velmora.ico"), icons.velmora_emblem)
     icons.write_icon(os.path.join(RESOURCES, "orvane_products.ico"), icons.orvane_emblem)
+    write_pictures(os.path.join(RESOURCES, "title_picture.bmp"),
+                   os.path.join(RESOURCES, "preview_picture.bmp"))
+    write_cursor(os.path.join(RESOURCES, "hand.cur"))
+    write_catalogue(os.path.join(RESOURCES, "catalog.doc"), REPO)
     write_font_licence(os.path.join(RESOURCES, "fonts", "DancingScript-LICENSE.txt"))
     print(f"done in {time.time() - start:.1f}s")
 
