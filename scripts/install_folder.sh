@@ -1,5 +1,5 @@
 # Lays out an installation folder the way the installer does: the programs, the
-# songs beside the saver, and the catalogue's data files. Sourced by the run and
+# songs and catalog.doc beside the saver, and the catalogue's data files. Sourced by the run and
 # benchmark scripts; `install_folder DIR` fills DIR from the build this host's
 # Wine runs (build/win32, or build/win64 where 32-bit programs cannot start).
 . "$(dirname "${BASH_SOURCE[0]}")/wine_common.sh"
@@ -10,7 +10,7 @@ driver=$build_dir/tests/e2e/velmora_driver.exe
 install_folder() {
     local dir=$1
     mkdir -p "$dir"
-    cp "$build_dir/Velmora.scr" resources/music/ravlo*.mid "$dir/"
+    cp "$build_dir/Velmora.scr" resources/music/ravlo*.mid resources/catalog.doc "$dir/"
     if [ -f "$build_dir/catalogue/Orvane_Products.exe" ]; then
         cp "$build_dir/catalogue/Orvane_Products.exe" catalogue/data/pid.txt catalogue/data/orvane_products.txt "$dir/"
     fi

@@ -18,31 +18,11 @@ sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # keep __pycache__ out of the source tree
 
 import layout  # noqa: E402
+from check_pictures import check_bmp_header  # noqa: E402
 
 RESOURCES = os.path.dirname(HERE)
 SHEET = os.path.join(RESOURCES, "velmora_sprites.bmp")
 ICONS = [os.path.join(RESOURCES, n) for n in ("velmora.ico", "orvane_products.ico")]
-
-
-def check_bmp_header(path):
-    """The loader and windres want a plain 8-bit, uncompressed, bottom-up DIB."""
-    with open(path, "rb") as f:
-        data = f.read()
-    assert data[:2] == b"BM", "not a BMP"
-    off_bits = struct.unpack_from("<I", data, 10)[0]
-    (hdr, w, h, planes, bpp, comp, _, _, _, clr_used, _) = \
-        struct.unpack_from("<IiiHHIIiiII", data, 14)
-    assert hdr == 40, f"expected BITMAPINFOHEADER, got header size {hdr}"
-    assert (w, h) == (layout.SHEET_W, layout.SHEET_H), f"size {w}x{h}"
-    assert h > 0, "rows must be stored bottom-up"
-    assert planes == 1 and bpp == 8, f"{bpp} bits per pixel"
-    assert comp == 0, "must be BI_RGB (uncompressed)"
-    assert clr_used in (0, 256), f"palette has {clr_used} entries, want 256"
-    assert off_bits == 14 + 40 + 256 * 4, "pixel data should follow a 256-entry palette"
-    stride = (w + 3) & ~3
-    assert len(data) >= off_bits + stride * h, "file is truncated"
-    b, g, r = data[54], data[55], data[56]
-    assert (r, g, b) == (0, 0, 0), f"palette entry 0 is {(r, g, b)}, not black"
 
 
 def lit(cell):
@@ -137,7 +117,7 @@ def check_icon(path):
 
 
 def main():
-    check_bmp_header(SHEET)
+    check_bmp_header(SHEET, (layout.SHEET_W, layout.SHEET_H))
     check_sheet(SHEET)
     for path in ICONS:
         check_icon(path)

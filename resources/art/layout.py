@@ -1,6 +1,6 @@
-"""Where everything sits on the Velmora sprite sheet.
+"""Where everything sits on the Velmora sprite sheet and the two dialog pictures.
 
-The screen saver blits straight out of these rectangles, so they are the
+The screen saver blits straight out of the sheet's rectangles, so they are the
 contract between this generator and the C++ side: change them only together.
 All rectangles are (left, top, width, height) in pixels from the top-left.
 """
@@ -28,6 +28,14 @@ PHOTOS = [
 # animation can "switch off" a sparkle by OR-ing in nothing.
 SPARKLE_W, SPARKLE_H = 15, 21
 SPARKLES = [(965 + 18 * k, 597, SPARKLE_W, SPARKLE_H) for k in range(7)]
+
+
+# The dialog pictures: lettering across the top, a photograph below, black
+# around it.  The windows show them whole, so only their sizes matter there.
+TITLE_PICTURE = {"size": (320, 240), "lettering": (0, 0, 320, 84),
+                 "photo": (8, 84, 304, 148)}
+PREVIEW_PICTURE = {"size": (150, 112), "lettering": (0, 0, 150, 30),
+                   "photo": (5, 32, 140, 75)}
 
 
 def all_rects():
