@@ -14,7 +14,7 @@
 #include "catalogue/product_display.h"
 #include "catalogue/product_reading.h"
 #include "catalogue/show_message_win32.h"
-#include "catalogue/twips.h"
+#include "ui/twips.h"
 
 #include <commctrl.h>
 
@@ -24,6 +24,9 @@
 
 namespace orvane::win32 {
 namespace {
+
+using ui::twips_per_pixel;
+using ui::twips_to_pixels;
 
 constexpr const char* window_class = "Orvane_Products.frm_orvaneproducts";
 constexpr WORD icon_id = 1;

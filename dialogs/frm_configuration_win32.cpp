@@ -1,7 +1,9 @@
-// frm_configuration: the settings dialog. For now a plain window with its caption
+// frm_configuration: the settings dialog. For now a plain dialog with its caption
 // and size; closing it saves the settings and ends the program.
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
+#include "ui/forms_win32.h"
+#include "ui/program_win32.h"
 
 #include <string>
 
@@ -9,27 +11,26 @@ namespace velmora::win32 {
 namespace {
 
 LRESULT CALLBACK configuration_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-    case WM_CLOSE:
+    if (message == WM_CLOSE) {
         save_settings();
         DestroyWindow(window);
         return 0;
-    case WM_NCDESTROY:
-        note_window_destroyed();
-        break;
     }
-    return DefWindowProcA(window, message, wparam, lparam);
+    return ui::default_procedure(window, message, wparam, lparam);
 }
+
+const ui::FormClass frm_configuration{
+    .name = "frm_configuration", .procedure = configuration_procedure, .dialog = true, .icon_id = 1};
 
 }  // namespace
 
 void show_frm_configuration() {
-    const ProgramVersion version = program_version();
+    const ui::ProgramVersion version = ui::program_version();
     const std::string caption = "Velmora Screen Saver Configuration v." + std::to_string(version.major) + "." +
                                 std::to_string(version.minor) + "." + std::to_string(version.revision);
-    HWND window = create_dialog_window("frm_configuration", caption.c_str(), 7125, 4605, configuration_procedure,
-                                       nullptr);
+    HWND window = ui::create_fixed_form(frm_configuration, caption.c_str(), 7125, 4605, nullptr, nullptr);
     if (!window) return;
+    center_form(window);
     load_settings();
     ShowWindow(window, SW_SHOWNORMAL);
 }

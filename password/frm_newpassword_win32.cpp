@@ -1,13 +1,21 @@
-// frm_newpassword: the change-password dialog. For now a plain window with its
+// frm_newpassword: the change-password dialog. For now a plain dialog with its
 // caption and size; closing it ends the program.
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
+#include "ui/forms_win32.h"
 
 namespace velmora::win32 {
+namespace {
+
+const ui::FormClass frm_newpassword{.name = "frm_newpassword", .procedure = nullptr, .dialog = true, .icon_id = 1};
+
+}  // namespace
 
 void show_frm_newpassword() {
-    HWND window = create_dialog_window("frm_newpassword", "Change  Password", 5265, 1545, nullptr, nullptr);
-    if (window) ShowWindow(window, SW_SHOWNORMAL);
+    HWND window = ui::create_fixed_form(frm_newpassword, "Change  Password", 5265, 1545, nullptr, nullptr);
+    if (!window) return;
+    center_form(window);
+    ShowWindow(window, SW_SHOWNORMAL);
 }
 
 }  // namespace velmora::win32

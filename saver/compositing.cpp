@@ -1,8 +1,10 @@
 #include "saver/compositing.h"
 
-#include "shell/rounding.h"
+#include "ui/rounding.h"
 
 namespace velmora {
+
+using ui::round_to_int32;
 namespace {
 
 std::pair<int, int> extent(int old_position, int position, int size) {

@@ -57,7 +57,7 @@ void Form_Activate(ScreenSaver& saver, const Screen& maximised_window) {
     loop.activated = true;
     saver.random.seed_from_clock();
     loop.exit_now = 0;
-    saver.platform.load_settings();
+    load_settings(saver.shell.settings, saver.settings_store);
     loop.activity = 0;
     loop.pw_shown = 0;
     loop.screen = maximised_window;

@@ -10,6 +10,7 @@
 #include "saver/blitter.h"
 #include "saver/music_playlist.h"
 #include "shell/bas_shellcode.h"
+#include "shell/settings_store.h"
 
 #include <cstdint>
 
@@ -38,7 +39,6 @@ public:
     virtual void process_pending_events() = 0;
     // Sleeps until a window message arrives or the time is up, whichever is first.
     virtual void wait_for_events(std::uint32_t timeout_ms) = 0;
-    virtual void load_settings() = 0;
     virtual void hide_cursor() = 0;
     virtual void show_cursor() = 0;
     virtual void mark_saver_running() = 0;
@@ -58,6 +58,7 @@ public:
 // One full-screen saver: its state and the services it draws on.
 struct ScreenSaver {
     ShellState& shell;  // saver_running and the settings
+    SettingsStore& settings_store;  // read again at the first activation
     SaverPlatform& platform;
     Blitter& blitter;
     RandomSource& random;

@@ -8,6 +8,7 @@
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
 #include "shell/startup.h"
+#include "ui/forms_win32.h"
 
 #include <mmsystem.h>
 
@@ -29,7 +30,6 @@ public:
     void wait_for_events(std::uint32_t timeout_ms) override {
         MsgWaitForMultipleObjectsEx(0, nullptr, timeout_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
-    void load_settings() override { win32::load_settings(); }
     void hide_cursor() override { win32::hide_cursor(); }
     void show_cursor() override { win32::show_cursor(); }
     void mark_saver_running() override { win32::mark_saver_running(); }
@@ -86,7 +86,7 @@ struct SaverWindow {
         : platform(window),
           random([] { return static_cast<std::uint32_t>(win32::elapsed_ms()); }),
           control(window),
-          saver{shell(), platform, blitter, random, control} {}
+          saver{shell(), registry_settings(), platform, blitter, random, control} {}
 
     Win32SaverPlatform platform;
     DeferredBlitter blitter;
@@ -125,7 +125,6 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         break;
     case WM_CREATE:
         timeBeginPeriod(1);  // frames of 50 ms, not stretched to the 15.6 ms tick
-        note_window_opened();
         Form_Load(owner->saver);
         return 0;
     case WM_GETMINMAXINFO: {
@@ -192,28 +191,23 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         if (owner->in_activation) owner->destroyed = true;
         else delete owner;
-        note_window_destroyed();
         break;
     }
-    return DefWindowProcA(window, message, wparam, lparam);
+    return ui::default_procedure(window, message, wparam, lparam);
 }
+
+const ui::FormClass frm_screensaver{.name = "frm_screensaver",
+                                    .procedure = saver_procedure,
+                                    .class_style = CS_OWNDC,
+                                    .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+                                    .icon_id = 1};
 
 }  // namespace
 
 void show_frm_screensaver() {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.style = CS_OWNDC;
-    window_class.lpfnWndProc = saver_procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    window_class.lpszClassName = "frm_screensaver";
-    RegisterClassExA(&window_class);
     // Top-most comes with the first activation, once the window is set up.
-    HWND window = CreateWindowExA(0, "frm_screensaver", saver_window_caption, WS_POPUP, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    HWND window = ui::create_form(frm_screensaver, saver_window_caption, WS_POPUP, 0, screen, nullptr, nullptr);
     if (!window) {
         shell().saver_running = false;  // nothing to wait for
         return;

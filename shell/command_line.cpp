@@ -1,8 +1,10 @@
 #include "shell/command_line.h"
 
 #include "shell/numeric_text.h"
+#include "ui/rounding.h"
 
 #include <cctype>
+#include <cstdint>
 
 namespace velmora {
 
@@ -24,13 +26,26 @@ std::string switch_of(std::string_view arguments) {
     return mode_switch.empty() ? "/C" : mode_switch;
 }
 
+namespace {
+
+// A window handle is a 32-bit pattern: Windows may write it as an unsigned number,
+// so 2^31 to 2^32 - 1 are read as that pattern; anything else as a signed number.
+std::int32_t read_window_handle(std::string_view text) {
+    const double value = ui::round_half_even(read_number(text));
+    if (value >= 2147483648.0 && value <= 4294967295.0)
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return read_int32(text);
+}
+
+}  // namespace
+
 LaunchRequest parse_launch_request(std::string_view arguments) {
     const std::string mode_switch = switch_of(arguments);
     const std::string_view after_switch = arguments.substr(std::min<std::size_t>(2, arguments.size()));
     if (mode_switch == "/C") return {SaverMode::configuration, 0};
     if (mode_switch == "/S") return {SaverMode::full_screen, 0};
-    if (mode_switch == "/P") return {SaverMode::preview, read_int32(after_switch)};
-    if (mode_switch == "/A") return {SaverMode::change_password, read_int32(after_switch)};
+    if (mode_switch == "/P") return {SaverMode::preview, read_window_handle(after_switch)};
+    if (mode_switch == "/A") return {SaverMode::change_password, read_window_handle(after_switch)};
     return {SaverMode::none, 0};
 }
 

@@ -4,11 +4,9 @@
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
 #include "shell/startup.h"
+#include "ui/message_loop_win32.h"
+#include "ui/program_win32.h"
 
-#include <mmsystem.h>
-
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace velmora::win32 {
@@ -16,23 +14,14 @@ namespace {
 
 class Win32Startup final : public StartupPlatform {
 public:
-    int screen_dpi_x() override { return screen_dpi(LOGPIXELSX); }
-    int screen_dpi_y() override { return screen_dpi(LOGPIXELSY); }
-    void load_settings() override { win32::load_settings(); }
-
-    bool is_second_configuration_instance() override {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string name = path;
-        name = name.substr(name.find_last_of("\\/") + 1);
-        name = name.substr(0, name.find_last_of('.'));
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-        if (name != "velmora screen saver") return false;
+    int screen_dpi_x() override { return ui::screen_dpi_x(); }
+    int screen_dpi_y() override { return ui::screen_dpi_y(); }
+    std::string program_path() override { return ui::program_path(); }
+    bool another_configuration_instance_runs() override {
         // A named mutex held for the life of this process marks a running instance.
         CreateMutexA(nullptr, FALSE, "Velmora Screen Saver configuration instance");
         return GetLastError() == ERROR_ALREADY_EXISTS;
     }
-
     bool no_window_titled(std::string_view caption) override {
         return win32::no_window_titled(std::string(caption).c_str());
     }
@@ -42,39 +31,21 @@ public:
     void show_new_password() override { show_frm_newpassword(); }
 
     void wait_while_saver_runs_then_exit() override {
-        MSG message;
         // GetMessage sleeps until a message comes; the saver's frame loop runs
         // nested inside one of them and clears saver_running when it ends.
-        while (shell().saver_running && GetMessageA(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        ui::run_message_loop([] { return shell().saver_running; });
         ExitProcess(0);
     }
-
-private:
-    static int screen_dpi(int axis) {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, axis);
-        ReleaseDC(nullptr, screen);
-        return dpi;
-    }
 };
-
-int run_message_loop() {
-    MSG message;
-    while (open_window_count() > 0 && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
-}
 
 }  // namespace
 }  // namespace velmora::win32
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     velmora::win32::Win32Startup platform;
-    velmora::start_up(velmora::win32::shell(), velmora::arguments_of(GetCommandLineA()), platform);
-    return velmora::win32::run_message_loop();
+    velmora::start_up(velmora::win32::shell(), velmora::arguments_of(GetCommandLineA()), platform,
+                      velmora::win32::registry_settings());
+    // The program lives as long as a window of it is open.
+    ui::run_message_loop();
+    return 0;
 }

@@ -1,6 +1,6 @@
 #include "shell/numeric_text.h"
 
-#include "shell/rounding.h"
+#include "ui/rounding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,6 +9,8 @@
 #include <string>
 
 namespace velmora {
+
+using ui::round_to_int32;
 namespace {
 
 // Walks a text and skips the characters that the parser ignores wherever they stand.

@@ -2,21 +2,12 @@
 #include "shell/shell_win32.h"
 
 #include "shell/shell_routines.h"
-#include "shell/twips.h"
+#include "ui/message_loop_win32.h"
+#include "ui/twips.h"
 
 #include <mmsystem.h>
 
 namespace velmora::win32 {
-namespace {
-
-int open_windows = 0;
-
-LRESULT CALLBACK counted_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCDESTROY) note_window_destroyed();
-    return DefWindowProcA(window, message, wparam, lparam);
-}
-
-}  // namespace
 
 ShellState& shell() {
     static ShellState state;
@@ -72,62 +63,15 @@ void save_settings() {
 }
 
 void process_pending_events() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            shell().saver_running = false;
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    if (!ui::pump_pending_messages()) shell().saver_running = false;
 }
 
 int twips_to_pixels_x(double twips) {
-    return velmora::twips_to_pixels(twips, shell().twips_per_pixel_x);
+    return ui::twips_to_pixels(twips, shell().twips_per_pixel_x);
 }
 
 int twips_to_pixels_y(double twips) {
-    return velmora::twips_to_pixels(twips, shell().twips_per_pixel_y);
-}
-
-void note_window_opened() {
-    ++open_windows;
-}
-
-void note_window_destroyed() {
-    if (--open_windows <= 0) PostQuitMessage(0);
-}
-
-int open_window_count() {
-    return open_windows;
-}
-
-HWND create_dialog_window(const char* class_name, const char* caption, double client_width_twips,
-                          double client_height_twips, WNDPROC procedure, void* creation_data) {
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    if (!GetClassInfoExA(GetModuleHandleA(nullptr), class_name, &window_class)) {
-        window_class.cbSize = sizeof window_class;
-        window_class.lpfnWndProc = procedure ? procedure : counted_window_procedure;
-        window_class.hInstance = GetModuleHandleA(nullptr);
-        window_class.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-        window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-        window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        window_class.lpszClassName = class_name;
-        RegisterClassExA(&window_class);
-    }
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, twips_to_pixels_x(client_width_twips), twips_to_pixels_y(client_height_twips)};
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-    HWND window = CreateWindowExA(WS_EX_DLGMODALFRAME, class_name, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), creation_data);
-    if (window) {
-        note_window_opened();
-        center_form(window);
-    }
-    return window;
+    return ui::twips_to_pixels(twips, shell().twips_per_pixel_y);
 }
 
 }  // namespace velmora::win32

@@ -1,6 +1,7 @@
 // The Win32 side of the shell: the process's one shell state, the shared routines
-// over the real system calls, the settings in the registry, and the few helpers
-// every window uses (twips to pixels, pumping events, the program's lifetime).
+// over the real system calls, the settings in the registry, and the helpers the
+// saver's windows use (twips to pixels at the recorded scale, pumping events).
+// Window classes, the message loop and the program's lifetime are the ui layer's.
 #pragma once
 
 #include "shell/bas_shellcode.h"
@@ -33,23 +34,5 @@ void process_pending_events();
 // Twips of a layout table to pixels of this screen, rounded half to even.
 int twips_to_pixels_x(double twips);
 int twips_to_pixels_y(double twips);
-
-// The program lives while one of its top-level windows is open: each window says
-// when it opens and when it is destroyed; the last one to go ends the message loop.
-void note_window_opened();
-void note_window_destroyed();
-int open_window_count();
-
-// A top-level window of the given caption and client size in twips, centred on the
-// screen, with a close box and no minimize or maximize button. `procedure` may be
-// null for DefWindowProc; the window counts toward the program's lifetime.
-HWND create_dialog_window(const char* class_name, const char* caption, double client_width_twips,
-                          double client_height_twips, WNDPROC procedure, void* creation_data);
-
-struct ProgramVersion {
-    int major = 0, minor = 0, revision = 0;
-};
-// The version resource of the running program.
-ProgramVersion program_version();
 
 }  // namespace velmora::win32

@@ -1,19 +1,33 @@
 #include "shell/startup.h"
 
 #include "shell/command_line.h"
-#include "shell/twips.h"
+#include "ui/twips.h"
+
+#include <cctype>
 
 namespace velmora {
 
-void start_up(ShellState& shell, std::string_view arguments, StartupPlatform& platform) {
-    shell.twips_per_pixel_x = twips_per_pixel(platform.screen_dpi_x());
-    shell.twips_per_pixel_y = twips_per_pixel(platform.screen_dpi_y());
+bool is_guarded_configuration_program(std::string_view program_path) {
+    std::string_view name = program_path.substr(program_path.find_last_of("\\/") + 1);
+    name = name.substr(0, name.find_last_of('.'));
+    constexpr std::string_view guarded = "velmora screen saver";
+    if (name.size() != guarded.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) != guarded[i]) return false;
+    return true;
+}
+
+void start_up(ShellState& shell, std::string_view arguments, StartupPlatform& platform, SettingsStore& store) {
+    shell.twips_per_pixel_x = ui::twips_per_pixel(platform.screen_dpi_x());
+    shell.twips_per_pixel_y = ui::twips_per_pixel(platform.screen_dpi_y());
     const LaunchRequest request = parse_launch_request(arguments);
-    platform.load_settings();
+    load_settings(shell.settings, store);
 
     switch (request.mode) {
     case SaverMode::configuration:
-        if (platform.is_second_configuration_instance()) return;
+        if (is_guarded_configuration_program(platform.program_path()) &&
+            platform.another_configuration_instance_runs())
+            return;
         platform.show_configuration();
         return;
     case SaverMode::full_screen:

@@ -12,9 +12,9 @@ done
 # Configuration: the settings dialog (with no switch, /c and /c:1234 alike).
 for switch in "" /c /C:1234; do
     pid=$(start "$SCR" $switch)
-    drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "$switch: no settings dialog"
-    expect_eq "$switch settings dialog has a close box" 1 "$(window_field "Velmora Screen Saver Configuration v.3.0.0" sysmenu)"
-    drv close "Velmora Screen Saver Configuration v.3.0.0"
+    drv wait-window "$settings_caption" 15 || fail "$switch: no settings dialog"
+    expect_eq "$switch settings dialog has a close box" 1 "$(window_field "$settings_caption" sysmenu)"
+    drv close "$settings_caption"
     drv wait-exit "$pid" 10 >/dev/null || fail "$switch: closing the settings dialog must end the program"
 done
 

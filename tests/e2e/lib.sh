@@ -5,6 +5,7 @@ set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine_common.sh"
 
 saver_caption='screen saver running'
+settings_caption="Velmora Screen Saver Configuration v.${VELMORA_VERSION:?}"
 
 SCR=$(winpath "$VELMORA_SCR")
 DRIVER=$(winpath "$VELMORA_DRIVER")

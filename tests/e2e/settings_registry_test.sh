@@ -8,8 +8,8 @@
 open_and_close_settings() {  # the settings dialog loads the settings, then saves them as it closes
     local pid
     pid=$(start "$SCR" /c)
-    drv wait-window "Velmora Screen Saver Configuration v.3.0.0" 15 || fail "no settings dialog"
-    drv close "Velmora Screen Saver Configuration v.3.0.0"
+    drv wait-window "$settings_caption" 15 || fail "no settings dialog"
+    drv close "$settings_caption"
     drv wait-exit "$pid" 10 >/dev/null || fail "the settings dialog did not end the program"
 }
 

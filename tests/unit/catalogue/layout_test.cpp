@@ -1,7 +1,6 @@
-// The catalogue window's layout: twips to pixels at any DPI, and a table whose
-// tab order and access keys work as the window needs.
+// The catalogue window's layout: a table whose tab order and access keys work as
+// the window needs.
 #include "catalogue/frm_orvaneproducts_layout.h"
-#include "catalogue/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +10,6 @@
 
 namespace orvane {
 namespace {
-
-TEST(CatalogueTwips, PixelsPerTwipFollowTheScreenDpi) {
-    struct Case {
-        int dpi, twips_per_pixel;
-    };
-    const Case cases[] = {{96, 15}, {120, 12}, {144, 10}, {192, 8}, {72, 20}, {0, 15}, {-5, 15}, {100, 14}, {5000, 1}};
-    for (const Case& c : cases) EXPECT_EQ(twips_per_pixel(c.dpi), c.twips_per_pixel) << c.dpi;
-}
-
-TEST(CatalogueTwips, PixelsRoundToNearestHalvesToEven) {
-    struct Case {
-        int twips, twips_per_pixel, pixels;
-    };
-    const Case cases[] = {
-        {6765, 15, 451}, {5475, 15, 365}, {2900, 15, 193}, {2895, 15, 193}, {45, 6, 8},  {39, 6, 6},
-        {3, 2, 2},       {5, 2, 2},       {-3, 2, -2},     {-45, 6, -8},    {10, 0, 1}, {165, 15, 11},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(twips_to_pixels(c.twips, c.twips_per_pixel), c.pixels) << c.twips << " / " << c.twips_per_pixel;
-}
 
 TEST(CatalogueLayout, ControlsAreCreatedInTabOrder) {
     std::vector<std::string> order;

@@ -55,7 +55,6 @@ public:
         waits.push_back(timeout_ms);
         now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + timeout_ms);
     }
-    void load_settings() override { ++settings_loads; }
     void hide_cursor() override { calls.push_back("hide_cursor"); }
     void show_cursor() override { calls.push_back("show_cursor"); }
     void mark_saver_running() override { calls.push_back("mark_saver_running"); }
@@ -68,7 +67,7 @@ public:
 
     std::int32_t now = 100000;
     std::function<void()> on_pump;
-    int pumps = 0, settings_loads = 0, prompts = 0, unloads = 0;
+    int pumps = 0, prompts = 0, unloads = 0;
     bool password_on = false;
     std::vector<std::uint32_t> waits;
     std::vector<std::string> calls;

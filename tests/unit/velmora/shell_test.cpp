@@ -3,7 +3,6 @@
 #include "shell/command_line.h"
 #include "shell/numeric_text.h"
 #include "shell/startup.h"
-#include "shell/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +71,12 @@ TEST(CommandLine, SwitchChoosesTheMode) {
         {"/p:1234", SaverMode::preview, 0},
         {"/p &H10", SaverMode::preview, 16},
         {"/a 99", SaverMode::change_password, 99},
+        {"/p 2147483647", SaverMode::preview, 2147483647},
+        {"/p 2147483648", SaverMode::preview, -2147483647 - 1},  // handles are 32-bit patterns
+        {"/p 4294967295", SaverMode::preview, -1},
+        {"/a 3000000000", SaverMode::change_password, static_cast<std::int32_t>(3000000000u)},
+        {"/p 4294967296", SaverMode::preview, 2147483647},  // beyond 32 bits: the limit
+        {"/p -5", SaverMode::preview, -5},
         {"/A", SaverMode::change_password, 0},
         {"/x", SaverMode::none, 0},
         {"-s", SaverMode::none, 0},
@@ -85,28 +90,13 @@ TEST(CommandLine, SwitchChoosesTheMode) {
     }
 }
 
-TEST(Twips, PerPixelFromDpiRoundsHalfToEven) {
-    EXPECT_EQ(twips_per_pixel(96), 15);
-    EXPECT_EQ(twips_per_pixel(120), 12);
-    EXPECT_EQ(twips_per_pixel(144), 10);
-    EXPECT_EQ(twips_per_pixel(192), 8);
-    EXPECT_EQ(twips_per_pixel(160), 9);   // 9.0
-    EXPECT_EQ(twips_per_pixel(576), 2);   // 2.5 -> 2
-    EXPECT_EQ(twips_per_pixel(0), 15);    // a screen that reports nothing counts as 96 dpi
-    EXPECT_EQ(twips_per_pixel(4000), 1);  // never 0
-    EXPECT_EQ(twips_to_pixels(7125, 15), 475);
-    EXPECT_EQ(twips_to_pixels(4605, 15), 307);
-    EXPECT_EQ(twips_to_pixels(22.5, 15), 2);  // 1.5 -> 2
-    EXPECT_EQ(twips_to_pixels(37.5, 15), 2);  // 2.5 -> 2
-}
-
 // Records the order of what start-up asks of the platform.
 class RecordingStartup final : public StartupPlatform {
 public:
     int screen_dpi_x() override { return dpi_x; }
     int screen_dpi_y() override { return dpi_y; }
-    void load_settings() override { calls.push_back("load_settings"); }
-    bool is_second_configuration_instance() override {
+    std::string program_path() override { return path; }
+    bool another_configuration_instance_runs() override {
         calls.push_back("instance test");
         return second_instance;
     }
@@ -121,6 +111,7 @@ public:
     void wait_while_saver_runs_then_exit() override { calls.push_back("wait"); }
 
     int dpi_x = 96, dpi_y = 96;
+    std::string path = "C:\\WINDOWS\\Velmora Screen Saver.scr";
     bool second_instance = false, saver_window_exists = false;
     std::vector<std::string> calls;
 };
@@ -135,21 +126,24 @@ TEST(Startup, ReadsSettingsFirstThenOpensTheWindowOfTheMode) {
     };
     const std::string look = "look for screen saver running";
     const Case cases[] = {
-        {"", false, false, {"load_settings", "instance test", "frm_configuration"}, false, 0},
-        {"/c", true, false, {"load_settings", "instance test"}, false, 0},
-        {"/s", false, false, {"load_settings", look, "frm_screensaver", "wait"}, true, 0},
-        {"/s", false, true, {"load_settings", look}, false, 0},
-        {"/p 1234", false, false, {"load_settings", "frm_preview"}, false, 1234},
-        {"/a 77", false, false, {"load_settings", "frm_newpassword"}, false, 77},
-        {"/x", false, false, {"load_settings"}, false, 0},
-        {"-s", false, false, {"load_settings"}, false, 0},
+        {"", false, false, {"instance test", "frm_configuration"}, false, 0},
+        {"/c", true, false, {"instance test"}, false, 0},
+        {"/s", false, false, {look, "frm_screensaver", "wait"}, true, 0},
+        {"/s", false, true, {look}, false, 0},
+        {"/p 1234", false, false, {"frm_preview"}, false, 1234},
+        {"/a 77", false, false, {"frm_newpassword"}, false, 77},
+        {"/x", false, false, {}, false, 0},
+        {"-s", false, false, {}, false, 0},
     };
     for (const Case& c : cases) {
         ShellState shell;
         RecordingStartup platform;
         platform.second_instance = c.second_instance;
         platform.saver_window_exists = c.saver_window_exists;
-        start_up(shell, c.arguments, platform);
+        MemorySettingsStore store;
+        store.values["speed"] = "1";
+        start_up(shell, c.arguments, platform, store);
+        EXPECT_EQ(shell.settings.speed, 1) << "every mode reads the settings first: \"" << c.arguments << '"';
         EXPECT_EQ(platform.calls, c.calls) << '"' << c.arguments << '"';
         EXPECT_EQ(shell.saver_running, c.saver_running) << '"' << c.arguments << '"';
         EXPECT_EQ(shell.host_window, c.host_window) << '"' << c.arguments << '"';
@@ -161,9 +155,38 @@ TEST(Startup, RecordsTwipsPerPixelOfBothAxes) {
     RecordingStartup platform;
     platform.dpi_x = 120;
     platform.dpi_y = 144;
-    start_up(shell, "/x", platform);
+    MemorySettingsStore store;
+    start_up(shell, "/x", platform, store);
     EXPECT_EQ(shell.twips_per_pixel_x, 12);
     EXPECT_EQ(shell.twips_per_pixel_y, 10);
+}
+
+TEST(Startup, OnlyTheProgramNamedVelmoraScreenSaverIsGuarded) {
+    const struct {
+        const char* path;
+        bool guarded;
+    } rows[] = {
+        {"C:\\WINDOWS\\system32\\Velmora Screen Saver.scr", true},
+        {"C:\\x\\VELMORA SCREEN SAVER.SCR", true},
+        {"Velmora Screen Saver", true},
+        {"Z:/build/velmora screen saver.exe", true},
+        {"C:\\WINDOWS\\Velmora.scr", false},
+        {"C:\\Velmora Screen Saver\\Velmora.scr", false},
+        {"C:\\x\\Velmora Screen Saver 2.scr", false},
+        {"C:\\x\\Velmora Screen Saver.old.scr", false},
+        {"", false},
+    };
+    for (const auto& row : rows) EXPECT_EQ(is_guarded_configuration_program(row.path), row.guarded) << row.path;
+}
+
+TEST(Startup, TheGuardAsksForAnotherInstanceOnlyForTheGuardedName) {
+    ShellState shell;
+    RecordingStartup platform;
+    platform.path = "C:\\WINDOWS\\Velmora.scr";
+    platform.second_instance = true;
+    MemorySettingsStore store;
+    start_up(shell, "/c", platform, store);
+    EXPECT_EQ(platform.calls, (std::vector<std::string>{"frm_configuration"}));
 }
 
 }  // namespace

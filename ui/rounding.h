@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace velmora {
+namespace ui {
 
 inline double round_half_even(double value) {
     const double below = std::floor(value);
@@ -26,4 +26,4 @@ inline std::int32_t round_to_int32(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
-}  // namespace velmora
+}  // namespace ui

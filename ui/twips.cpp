@@ -1,8 +1,8 @@
-#include "shell/twips.h"
+#include "ui/twips.h"
 
-#include "shell/rounding.h"
+#include "ui/rounding.h"
 
-namespace velmora {
+namespace ui {
 
 std::int16_t twips_per_pixel(int dpi) {
     if (dpi <= 0) dpi = 96;
@@ -15,4 +15,4 @@ int twips_to_pixels(double twips, int twips_per_pixel) {
     return round_to_int32(twips / (twips_per_pixel > 0 ? twips_per_pixel : 15));
 }
 
-}  // namespace velmora
+}  // namespace ui

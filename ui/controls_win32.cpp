@@ -1,0 +1,83 @@
+#include "ui/controls_win32.h"
+
+#include "ui/twips.h"
+
+#include <commctrl.h>
+
+namespace ui {
+namespace {
+
+const char* class_of(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::label: return WC_STATICA;
+    case ControlKind::picture: return WC_STATICA;
+    case ControlKind::list_box: return WC_LISTBOXA;
+    case ControlKind::button: return WC_BUTTONA;
+    case ControlKind::check_box: return WC_BUTTONA;
+    case ControlKind::option_button: return WC_BUTTONA;
+    case ControlKind::text_box: return WC_EDITA;
+    }
+    return WC_STATICA;
+}
+
+DWORD style_of(const ControlLayout& control) {
+    DWORD style = WS_CHILD | WS_VISIBLE | (control.tab_index >= 0 ? WS_TABSTOP : 0);
+    switch (control.kind) {
+    // Labels are painted see-through over the form (the form answers WM_CTLCOLORSTATIC):
+    // where two overlap, both texts show.
+    case ControlKind::label: return style | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT);
+    case ControlKind::picture: return style | SS_BITMAP;
+    // No integral height: the list keeps the height of the layout; not sorted: file order.
+    case ControlKind::list_box: return style | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    case ControlKind::button: return style | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_MULTILINE;
+    case ControlKind::check_box: return style | WS_CLIPSIBLINGS | BS_AUTOCHECKBOX;
+    case ControlKind::option_button: return style | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON;
+    case ControlKind::text_box:
+        style |= WS_CLIPSIBLINGS;
+        return control.multi_line ? style | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
+                                  : style | ES_AUTOHSCROLL;
+    }
+    return style;
+}
+
+DWORD ex_style_of(const ControlLayout& control) {
+    return control.kind == ControlKind::list_box || control.kind == ControlKind::text_box ? WS_EX_CLIENTEDGE : 0;
+}
+
+void add_tooltip(HWND tooltips, HWND form, HWND control, const char* text) {
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+void create_controls(HWND form, std::span<const ControlLayout> controls, Scale scale, FormControls& made) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    const auto dialog_font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    made.bold_font.reset(CreateFontA(-twips_to_pixels(bold_font_height_twips, scale.y), 0, 0, 0, FW_BOLD, FALSE,
+                                     FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, bold_font_face));
+    for (const ControlLayout* control : creation_order(controls)) {
+        const PixelRect place = to_pixels(*control, scale);
+        HWND child = CreateWindowExA(ex_style_of(*control), class_of(control->kind), control->text, style_of(*control),
+                                     place.left, place.top, place.width, place.height, form,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
+        if (!child) continue;
+        const bool bold = control->bold && made.bold_font;
+        SendMessageA(child, WM_SETFONT, bold ? reinterpret_cast<WPARAM>(made.bold_font.get()) : dialog_font, FALSE);
+        if (control->tooltip) {
+            if (!made.tooltips)
+                made.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                                CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, instance, nullptr);
+            if (made.tooltips) add_tooltip(made.tooltips, form, child, control->tooltip);
+        }
+    }
+}
+
+}  // namespace ui
