@@ -33,9 +33,10 @@ std::int32_t whole(double value) {
 }
 
 void start_pass(Scene& scene, const Screen& screen, std::int32_t stored_speed) {
-    // The settings dialog only writes 0, 1 or 2; a hand-edited value beyond them
-    // would freeze the pass (no motion) or fling sprites past any coordinate.
-    const std::int32_t speed = std::clamp(stored_speed, 0, 2);
+    // The settings dialog writes 0, 1 or 2, and higher stored speeds simply move
+    // faster. Below 0 the pass would freeze (no motion, or backwards), and far above
+    // 100 a sprite would leap past any coordinate: those are bounded.
+    const std::int32_t speed = std::clamp(stored_speed, 0, max_speed);
     SpriteSlot& banner = scene.sprites[banner_slot];
     banner.sprite_active = 1;
     banner.sprite_image = banner_row;

@@ -32,6 +32,7 @@ struct SpriteSlot {
 inline constexpr int table_bound = 20;   // slots, images and sequences 0..20
 inline constexpr int step_bound = 200;   // animation steps 0..200
 inline constexpr std::int32_t anim_end = -1;
+inline constexpr std::int32_t max_speed = 100;  // stored speeds above move no faster
 inline constexpr std::int32_t banner_row = 1;
 inline constexpr std::int32_t banner_width = 1134;
 inline constexpr std::int32_t banner_height = 73;

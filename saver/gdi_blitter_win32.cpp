@@ -30,9 +30,16 @@ HDC GdiBlitter::dc(Surface which) const {
 }
 
 void GdiBlitter::attach(Surface which, HBITMAP bitmap) {
+    // A bitmap that could not be made (memory running short) leaves the buffer as
+    // it was: its old bitmap stays selected and owned.
+    if (!bitmap) return;
     Buffer& buffer = buffers_[static_cast<std::size_t>(which)];
     if (!buffer.dc) {
         buffer.dc = CreateCompatibleDC(screen_);
+        if (!buffer.dc) {
+            DeleteObject(bitmap);
+            return;
+        }
         buffer.original = SelectObject(buffer.dc, bitmap);
     } else {
         SelectObject(buffer.dc, bitmap);

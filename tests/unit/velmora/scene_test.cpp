@@ -82,8 +82,11 @@ TEST_F(SceneFixture, SpeedSetsTheDistancePerFrame) {
         std::int32_t speed;
         double banner_step, photo_step;
     };
-    // Stored values beyond the three levels (a hand-edited registry) count as the nearest.
-    const Case cases[] = {{0, 3, 2}, {1, 4, 3}, {2, 5, 4}, {-3, 3, 2}, {7, 5, 4}, {INT32_MIN, 3, 2}, {INT32_MAX, 5, 4}};
+    // Higher stored speeds (a hand-edited registry) move faster, up to 100; below 0
+    // counts as 0.
+    const Case cases[] = {{0, 3, 2},          {1, 4, 3},    {2, 5, 4},      {3, 6, 5},
+                          {7, 10, 9},         {100, 103, 102}, {101, 103, 102}, {-3, 3, 2},
+                          {INT32_MIN, 3, 2}, {INT32_MAX, 103, 102}};
     for (const Case& c : cases) {
         scene = Scene{};
         set_up(640, 480);
