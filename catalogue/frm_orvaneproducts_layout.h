@@ -1,35 +1,21 @@
 // The catalogue window frm_orvaneproducts as data: caption, client size and every
 // control's place in twips, text, tab order and look. The Win32 layer only turns
-// this table into windows.
+// this table into windows (ui/controls_win32).
 #pragma once
 
 #include "catalogue/control_ids.h"
+#include "ui/layout.h"
 
 #include <array>
-#include <vector>
 
 namespace orvane {
 
-enum class ControlKind { label, list_box, button, text_box };
-
-struct ControlLayout {
-    int id;
-    const char* name;
-    ControlKind kind;
-    const char* text;
-    int left, top, width, height;  // twips in the client area
-    int tab_index;                 // -1: not a tab stop
-    bool bold = false;             // labels in bold "MS Sans Serif" 8.25 pt
-    bool centred = false;
-    bool multi_line = false;       // with a vertical scroll bar
-    const char* tooltip = nullptr;
-};
+using ui::ControlKind;
+using ui::ControlLayout;
 
 inline constexpr const char* frm_orvaneproducts_caption = "Orvane Software Product Information - Visit Us On The Web!";
 inline constexpr int frm_orvaneproducts_client_width = 6765;   // twips
 inline constexpr int frm_orvaneproducts_client_height = 5475;  // twips
-inline constexpr const char* bold_label_font = "MS Sans Serif";
-inline constexpr int bold_label_font_height = 165;  // twips: 8.25 points
 
 // Three buttons share the access key L and two share G: the dialog manager cycles among them.
 inline constexpr std::array<ControlLayout, 15> frm_orvaneproducts_controls{{
@@ -55,9 +41,5 @@ inline constexpr std::array<ControlLayout, 15> frm_orvaneproducts_controls{{
     {id_command6, "Command6", ControlKind::button, "&Go!", 6300, 5100, 405, 315, 5, false, false, false,
      " Click here to launch your browser to the download link for the selected program "},
 }};
-
-// The controls in the order they are created: tab stops by tab index, then the
-// rest. Windows follows creation order for Tab and Shift+Tab.
-std::vector<const ControlLayout*> creation_order();
 
 }  // namespace orvane

@@ -6,8 +6,9 @@
 
 namespace orvane::win32 {
 
-// Creates the window and its controls, not yet shown; null when it cannot be made.
-HWND create_frm_orvaneproducts(HINSTANCE instance);
+// Creates the window and its controls, centred, not yet shown; null when it
+// cannot be made. The program lives while it is open.
+HWND create_frm_orvaneproducts();
 
 // The window's loading: the program's folder, the products, and the first product
 // shown. Runs before the window is first shown, as a form's load does.

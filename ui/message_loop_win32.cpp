@@ -4,7 +4,13 @@ namespace ui {
 
 void dispatch(MSG& message) {
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root && is_dialog(root) && IsDialogMessageA(root, &message)) return;
+    if (root && is_dialog(root)) {
+        // Escape cancels only a dialog that has something to cancel with: without
+        // a Cancel button it does nothing, not even in a multi-line text box, which
+        // would otherwise take it as its dialog's cue to close.
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && !GetDlgItem(root, IDCANCEL)) return;
+        if (IsDialogMessageA(root, &message)) return;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

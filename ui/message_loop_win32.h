@@ -1,6 +1,7 @@
 // The one way messages are handled in both programs. A message for a dialog or
 // one of its controls goes to the dialog manager first (IsDialogMessage), so
-// every open dialog, modeless ones included, gets Tab, Enter and Escape.
+// every open dialog, modeless ones included, gets Tab, Enter and Escape. Escape
+// does nothing in a dialog without a Cancel button (IDCANCEL).
 #pragma once
 
 #include <windows.h>

@@ -13,11 +13,11 @@ namespace {
 
 TEST(CatalogueLayout, ControlsAreCreatedInTabOrder) {
     std::vector<std::string> order;
-    for (const ControlLayout* control : creation_order())
+    for (const ControlLayout* control : ui::creation_order(frm_orvaneproducts_controls))
         if (control->tab_index >= 0) order.push_back(control->name);
     EXPECT_EQ(order, (std::vector<std::string>{"Command2", "Command3", "Command4", "Command1", "Command5", "Command6",
                                                "List1", "Text1", "Text2", "Text3"}));
-    EXPECT_EQ(creation_order().size(), frm_orvaneproducts_controls.size());
+    EXPECT_EQ(ui::creation_order(frm_orvaneproducts_controls).size(), frm_orvaneproducts_controls.size());
 
     std::set<int> ids;
     for (const ControlLayout& control : frm_orvaneproducts_controls) {
