@@ -17,6 +17,10 @@ struct FieldReader {
 // True once every byte has been read; reading another field is then a read error.
 bool at_end(const FieldReader& reader);
 
+// True when nothing but blanks and line ends is left to read (nothing at all
+// included): what a text editor often leaves after the last line of a file.
+bool only_blank_lines_left(const FieldReader& reader);
+
 // The next field's value, its separator consumed; nothing on a read error (the end
 // was already reached, or a quote is never closed).
 std::optional<std::string> read_field(FieldReader& reader);
