@@ -79,7 +79,8 @@ std::optional<std::string> read_field(FieldReader& reader) {
     while (!at_end(reader) && is_blank(current(reader))) ++reader.position;
     std::optional<std::string> value =
         !at_end(reader) && current(reader) == '"' ? read_quoted(reader) : std::optional(read_unquoted(reader));
-    if (value) skip_separator(reader);
+    if (!value || value->size() > max_field_length) return std::nullopt;
+    skip_separator(reader);
     return value;
 }
 

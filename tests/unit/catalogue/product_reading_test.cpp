@@ -2,6 +2,7 @@
 // what is a read error, and what each leaves behind.
 #include "catalogue/product_reading.h"
 
+#include "catalogue/field_reader.h"
 #include "tests/unit/catalogue/catalogue_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,30 @@ TEST(CatalogueReading, OnlyBlanksAndLineEndsAfterTheLastRecordEndTheFile) {
         auto state = fresh_state();
         EXPECT_EQ(read_records(*state, c.file), c.result) << c.what;
         EXPECT_EQ(state->product_count, c.count) << c.what;
+    }
+}
+
+TEST(CatalogueReading, AnyFieldLongerThanTheBoundFailsTheWholeFile) {
+    // Field 0 is the partner code, 1 to 20 the fields of the first of two records.
+    struct Field {
+        const char* what;
+        int number;
+    };
+    const Field fields[] = {{"partner code", 0}, {"unused field 1", 1}, {"name", 2},          {"description", 3},
+                            {"web site", 4},     {"download link", 5},  {"unused field 7", 7}};
+    const std::size_t lengths[] = {512, 600, max_field_length, max_field_length + 1, 100'000, 1 << 20};
+    for (const Field& field : fields) {
+        for (const std::size_t length : lengths) {
+            const std::string value(length, 'N');
+            std::string first_record = "\"" + (field.number == 1 ? value : "1") + "\"";
+            for (int number = 2; number <= fields_per_record; ++number)
+                first_record += ",\"" + (number == field.number ? value : std::to_string(number)) + "\"";
+            const Outcome outcome =
+                read_with("\"" + (field.number == 0 ? value : "1001") + "\"", first_record + "\r\n" + record("B"));
+            const bool fits = length <= max_field_length;
+            EXPECT_EQ(outcome.result, fits ? ReadResult::loaded : ReadResult::read_error) << field.what << " " << length;
+            EXPECT_EQ(outcome.count, fits ? 2 : 0) << field.what << " " << length;
+        }
     }
 }
 
