@@ -70,12 +70,17 @@ std::optional<std::string> read_quoted(FieldReader& reader) {
 
 bool at_end(const FieldReader& reader) { return reader.position >= reader.bytes.size(); }
 
+bool only_blank_lines_left(const FieldReader& reader) {
+    return at_end(reader) || reader.bytes.find_first_not_of(" \t\r\n", reader.position) == std::string_view::npos;
+}
+
 std::optional<std::string> read_field(FieldReader& reader) {
     if (at_end(reader)) return std::nullopt;
     while (!at_end(reader) && is_blank(current(reader))) ++reader.position;
     std::optional<std::string> value =
         !at_end(reader) && current(reader) == '"' ? read_quoted(reader) : std::optional(read_unquoted(reader));
-    if (value) skip_separator(reader);
+    if (!value || value->size() > max_field_length) return std::nullopt;
+    skip_separator(reader);
     return value;
 }
 

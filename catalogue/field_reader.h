@@ -9,6 +9,12 @@
 
 namespace orvane {
 
+// The longest value a field may hold; a longer one is a read error. No catalogue
+// comes near it, and it keeps every text box fast: Wine's text boxes take time
+// that grows with the square of an unbroken line (4,000 digits hold the window
+// back for about a second, 40,000 letters for seconds on end).
+inline constexpr std::size_t max_field_length = 2048;
+
 struct FieldReader {
     std::string_view bytes;
     std::size_t position = 0;
@@ -17,8 +23,13 @@ struct FieldReader {
 // True once every byte has been read; reading another field is then a read error.
 bool at_end(const FieldReader& reader);
 
+// True when nothing but blanks and line ends is left to read (nothing at all
+// included): what a text editor often leaves after the last line of a file.
+bool only_blank_lines_left(const FieldReader& reader);
+
 // The next field's value, its separator consumed; nothing on a read error (the end
-// was already reached, or a quote is never closed).
+// was already reached, a quote is never closed, or the value is longer than
+// max_field_length).
 std::optional<std::string> read_field(FieldReader& reader);
 
 }  // namespace orvane

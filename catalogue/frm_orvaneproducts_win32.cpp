@@ -55,14 +55,12 @@ void read_products_into_list(HWND window, WindowData& data) {
 }
 
 void show_selected_product(HWND window, WindowData& data) {
-    HWND list = list_of(window);
-    const LRESULT entry = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    // The entry's name comes from the product table, never back from the list box:
+    // Wine hands a Unicode list box's text to an ANSI caller through a fixed buffer
+    // of 512 characters and faults on a longer entry.
+    const LRESULT entry = SendMessageA(list_of(window), LB_GETCURSEL, 0, 0);
     if (entry == LB_ERR) return;
-    // LB_GETTEXTLEN may count more than LB_GETTEXT then copies: keep what was copied.
-    std::string name(static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(list, LB_GETTEXTLEN, entry, 0), 0)), '\0');
-    name.resize(static_cast<std::size_t>(
-        std::max<LRESULT>(SendMessageA(list, LB_GETTEXT, entry, reinterpret_cast<LPARAM>(name.data())), 0)));
-    const Product* product = update_display(data.state, name);
+    const Product* product = update_display_for_entry(data.state, static_cast<int>(entry));
     if (!product) return;
     SetDlgItemTextA(window, id_text1, product->description.c_str());
     SetDlgItemTextA(window, id_text2, data.state.selected_home_url.c_str());

@@ -16,4 +16,11 @@ const Product* update_display(CatalogueState& state, std::string_view name) {
     return nullptr;
 }
 
+const Product* update_display_for_entry(CatalogueState& state, int entry) {
+    if (entry < 0 || entry >= state.product_count) return nullptr;
+    // The name is looked up again rather than the record taken as it stands: of
+    // two records of one name, either entry shows the first.
+    return update_display(state, state.products[static_cast<std::size_t>(entry)].name);
+}
+
 }  // namespace orvane

@@ -14,4 +14,9 @@ namespace orvane {
 // Returns the record, or null (and changes nothing) when no record has that name.
 const Product* update_display(CatalogueState& state, std::string_view name);
 
+// The list entry at `entry` (0 first) selected: the list holds the names in file
+// order, unsorted, so the entry's name is record `entry`'s name, and update_display
+// runs with it. Null, with nothing changed, for an entry beyond the records.
+const Product* update_display_for_entry(CatalogueState& state, int entry);
+
 }  // namespace orvane

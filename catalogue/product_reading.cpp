@@ -16,8 +16,10 @@ ReadResult fail(CatalogueState& state) {
 ReadResult read_records(CatalogueState& state, std::string_view bytes) {
     state.product_count = 0;
     FieldReader reader{bytes};
-    // A record is read whole once begun: the file ends only after a record's last field.
-    while (!at_end(reader)) {
+    // A record is read whole once begun: the file ends only after a record's last
+    // field, and blank lines after that field (a hand-edited file's usual ending)
+    // begin no record. Between records a blank line is still an empty field.
+    while (!only_blank_lines_left(reader)) {
         // More records than there is room for fail the whole file, not just the extra ones.
         if (state.product_count >= max_products) return fail(state);
         Product& product = state.products[state.product_count];

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Data files that cannot be read whole: the message "Error reading product data
 # file.", then an empty list and empty boxes, and the window works on. An empty
-# product file is no error; exactly 500 records all load.
+# product file is no error; exactly 500 records all load; blank lines after the
+# last record end the file.
 . "$(dirname "$0")/catalogue_lib.sh"
 
 numbered_records() {  # numbered_records COUNT
@@ -63,4 +64,18 @@ wait_catalogue
 expect_eq "500 records: entries" "count 500" "$(drv list-items "$catalogue_caption" "$id_list1" | grep '^count')"
 drv list-select "$catalogue_caption" "$id_list1" 499
 expect_eq "500 records: the last one shows" "About 500" "$(text_of "$id_text1")"
+stop_catalogue "$pid"
+
+# A catalogue saved by a text editor with blank lines, blanks and a lone line end
+# after its last record: those lines end the file, and every record loads.
+dir=$(catalogue_case trailing_blank_lines)
+printf '1001\r\n' >"$dir/pid.txt"
+{
+    numbered_records 2
+    printf '\r\n\r\n  \t\r\n\n'
+} >"$dir/orvane_products.txt"
+pid=$(start_catalogue "$dir")
+wait_catalogue
+expect_list "blank lines after the last record" 0 'Product 1' 'Product 2'
+expect_eq "blank lines after the last record: the first shows" "About 1" "$(text_of "$id_text1")"
 stop_catalogue "$pid"

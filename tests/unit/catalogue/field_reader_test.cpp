@@ -77,9 +77,26 @@ TEST(CatalogueFieldReader, ReadingAtTheEndIsAReadError) {
     EXPECT_FALSE(read_field(one).has_value());
 }
 
-TEST(CatalogueFieldReader, ReadsAHugeQuotedFieldWhole) {
-    const std::string body(1 << 20, 'x');
-    EXPECT_EQ(all_fields("\"" + body + "\",y"), (std::vector<std::string>{body, "y"}));
+TEST(CatalogueFieldReader, AValueLongerThanTheBoundIsAReadError) {
+    const std::string at_bound(max_field_length, 'x'), past_bound(max_field_length + 1, 'x');
+    const std::string quoted_at_bound = "\"" + std::string(max_field_length - 4, ',') + "\r\n\r\n\"";
+    struct Case {
+        const char* what;
+        std::string input;
+        std::vector<std::string> fields;
+    };
+    const Case cases[] = {
+        {"unquoted, at the bound", at_bound + ",y", {at_bound, "y"}},
+        {"unquoted, one past it", past_bound + ",y", {read_error}},
+        {"quoted commas and line ends, at the bound", quoted_at_bound + ",y",
+         {std::string(max_field_length - 4, ',') + "\r\n\r\n", "y"}},
+        {"quoted, one past it", "\"" + past_bound + "\",y", {read_error}},
+        {"trailing blanks dropped before counting", at_bound + "   ,y", {at_bound, "y"}},
+        {"a lone LF inside quotes counts as the CR LF it becomes",
+         "\"" + std::string(max_field_length - 1, 'x') + "\n\",y", {read_error}},
+        {"a field of a megabyte", "a,\"" + std::string(1 << 20, 'x') + "\",y", {"a", read_error}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(all_fields(c.input), c.fields) << c.what;
 }
 
 }  // namespace

@@ -50,6 +50,32 @@ TEST(CatalogueDisplay, NoSuchNameChangesNothing) {
     }
 }
 
+TEST(CatalogueDisplay, AListEntryShowsTheFirstRecordOfItsName) {
+    auto state = fresh_state();
+    const std::string long_name(600, 'N');
+    ASSERT_EQ(read_records(*state, record("A", "about A", "http://a/") + record("Twin", "first twin") +
+                                       record("Twin", "second twin") + record(long_name, "about the long one")),
+              ReadResult::loaded);
+    struct Case {
+        int entry;
+        const char* description;  // null: no record, nothing changes
+    };
+    const Case cases[] = {
+        {0, "about A"}, {1, "first twin"}, {2, "first twin"}, {3, "about the long one"}, {-1, nullptr}, {4, nullptr},
+    };
+    for (const Case& c : cases) {
+        update_display(*state, "A");
+        const Product* shown = update_display_for_entry(*state, c.entry);
+        if (!c.description) {
+            EXPECT_EQ(shown, nullptr) << c.entry;
+            EXPECT_EQ(state->selected_home_url, "http://a/?PL=") << c.entry;
+            continue;
+        }
+        ASSERT_NE(shown, nullptr) << c.entry;
+        EXPECT_EQ(shown->description, c.description) << c.entry;
+    }
+}
+
 TEST(CatalogueAddresses, PartnerCodeIsAppendedAsItStands) {
     struct Case {
         const char* address;

@@ -2,6 +2,7 @@
 // what is a read error, and what each leaves behind.
 #include "catalogue/product_reading.h"
 
+#include "catalogue/field_reader.h"
 #include "tests/unit/catalogue/catalogue_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,6 @@ TEST(CatalogueReading, LoadsOrFailsAsAWhole) {
         {"exactly 500 records", "1001", numbered_records(500), loaded, 500, "1001"},
         {"a 501st record fails the whole file", "1001", numbered_records(501), read_error, 0, "1001"},
         {"a last record of 19 fields", "1001", record("A") + nineteen_fields, read_error, 0, "1001"},
-        {"an empty line after the last record is a record begun", "1001", record("A") + "\r\n", read_error, 0, "1001"},
         {"a quote never closed", "1001", record("A") + "1,\"B,", read_error, 0, "1001"},
         {"missing pid.txt", std::nullopt, record("A"), read_error, 0, "earlier"},
         {"empty pid.txt", "", record("A"), read_error, 0, "earlier"},
@@ -68,6 +68,65 @@ TEST(CatalogueReading, LoadsOrFailsAsAWhole) {
         EXPECT_EQ(outcome.result, c.result) << c.what;
         EXPECT_EQ(outcome.count, c.count) << c.what;
         EXPECT_EQ(outcome.pid, c.pid) << c.what;
+    }
+}
+
+TEST(CatalogueReading, OnlyBlanksAndLineEndsAfterTheLastRecordEndTheFile) {
+    const std::string two = record("A") + record("B");
+    const std::string nineteen_fields = record("C").substr(0, record("C").rfind(',')) + "\r\n";
+    const std::string eighteen_fields = nineteen_fields.substr(0, nineteen_fields.rfind(',')) + "\r\n";
+    struct Case {
+        const char* what;
+        std::string file;
+        ReadResult result;
+        int count;
+    };
+    const auto loaded = ReadResult::loaded, read_error = ReadResult::read_error;
+    const Case cases[] = {
+        {"nothing after the last field", two.substr(0, two.size() - 2), loaded, 2},
+        {"its line end", two, loaded, 2},
+        {"one more CR LF", two + "\r\n", loaded, 2},
+        {"three blank lines", two + "\r\n\r\n\r\n", loaded, 2},
+        {"blanks and a line end", two + "  \t \r\n", loaded, 2},
+        {"lone CRs and LFs among blanks", two + "\n \r\r\n\t", loaded, 2},
+        {"a file of blank lines alone holds no record", " \r\n\r\n", loaded, 0},
+        {"a last record lacking its last field", two + nineteen_fields, read_error, 0},
+        {"a last record of 18 fields, then one blank line (its 19th field)",
+         two + eighteen_fields + "\r\n", read_error, 0},
+        {"a record begun after blank lines", two + "\r\n\r\nx", read_error, 0},
+        {"a lone comma after blank lines", two + "\r\n,\r\n", read_error, 0},
+        // Between records a blank line is an empty field: here it is the 20th.
+        {"a blank line completing a record of 19", nineteen_fields + "\r\n" + record("D"), loaded, 2},
+        {"a blank line shifting the next record", record("A") + "\r\n" + record("B"), read_error, 0},
+    };
+    for (const Case& c : cases) {
+        auto state = fresh_state();
+        EXPECT_EQ(read_records(*state, c.file), c.result) << c.what;
+        EXPECT_EQ(state->product_count, c.count) << c.what;
+    }
+}
+
+TEST(CatalogueReading, AnyFieldLongerThanTheBoundFailsTheWholeFile) {
+    // Field 0 is the partner code, 1 to 20 the fields of the first of two records.
+    struct Field {
+        const char* what;
+        int number;
+    };
+    const Field fields[] = {{"partner code", 0}, {"unused field 1", 1}, {"name", 2},          {"description", 3},
+                            {"web site", 4},     {"download link", 5},  {"unused field 7", 7}};
+    const std::size_t lengths[] = {512, 600, max_field_length, max_field_length + 1, 100'000, 1 << 20};
+    for (const Field& field : fields) {
+        for (const std::size_t length : lengths) {
+            const std::string value(length, 'N');
+            std::string first_record = "\"" + (field.number == 1 ? value : "1") + "\"";
+            for (int number = 2; number <= fields_per_record; ++number)
+                first_record += ",\"" + (number == field.number ? value : std::to_string(number)) + "\"";
+            const Outcome outcome =
+                read_with("\"" + (field.number == 0 ? value : "1001") + "\"", first_record + "\r\n" + record("B"));
+            const bool fits = length <= max_field_length;
+            EXPECT_EQ(outcome.result, fits ? ReadResult::loaded : ReadResult::read_error) << field.what << " " << length;
+            EXPECT_EQ(outcome.count, fits ? 2 : 0) << field.what << " " << length;
+        }
     }
 }
 
