@@ -44,7 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const orvane::ReadResult result = orvane::read_products(*state, open_file);
         check(state->product_count >= 0 && state->product_count <= orvane::max_products);
         if (result == orvane::ReadResult::read_error) check(state->product_count == 0);
+        check(state->pid.size() <= orvane::max_field_length);
         for (int record = 0; record < state->product_count; ++record) {
+            const orvane::Product& product = state->products[record];
+            for (const std::string* kept :
+                 {&product.name, &product.description, &product.web_site, &product.download_link})
+                check(kept->size() <= orvane::max_field_length);
             const orvane::Product* shown = orvane::update_display(*state, state->products[record].name);
             check(shown != nullptr && shown->name == state->products[record].name);
             orvane::is_web_address(state->selected_home_url);
