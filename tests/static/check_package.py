@@ -33,9 +33,12 @@ COMPONENT_64BIT = 256
 
 
 def table(package, name):
-    """The rows of one table as lists of fields (the three header lines left out)."""
-    text = subprocess.run(["msiinfo", "export", package, name], check=True, capture_output=True,
-                          text=True).stdout
+    """The rows of one table as lists of fields (the three header lines left out).
+    msiinfo writes a table's binary fields (the icons) as files into its working
+    folder: it works in a scratch folder."""
+    with tempfile.TemporaryDirectory() as scratch:
+        text = subprocess.run(["msiinfo", "export", os.path.abspath(package), name], check=True,
+                              capture_output=True, text=True, cwd=scratch).stdout
     return [line.split("\t") for line in text.splitlines()[3:] if line]
 
 
