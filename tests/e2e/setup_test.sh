@@ -160,6 +160,16 @@ done <<EOF
 -|C:\\windows\\system32\\other.scr|missing|REG_SZ C:\\windows\\system32\\other.scr
 EOF
 
+# What the user chose in the saver's settings is the user's, not the package's:
+# uninstalling takes install_path and keeps the rest.
+install "$msi"
+drv reg-set "$settings_key" music_on 0
+uninstall "$msi"
+expect_eq "the user's setting kept" "REG_SZ 0" "$(drv reg-query "$settings_key" music_on || true)"
+expect_eq "install_path removed" missing "$(drv reg-query "$settings_key" install_path || true)"
+drv reg-delete "$vb_key"
+check_removed
+
 # Upgrading: the next version replaces this one and keeps Velmora current;
 # this one then refuses to replace the next.
 install "$msi" SETSCREENSAVER=1
