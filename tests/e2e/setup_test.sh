@@ -53,10 +53,17 @@ listed_version() {
 # A fresh prefix of the build's bitness with its own wineserver, removed at the end.
 session_prefix=$WINEPREFIX
 fresh_prefix="$VELMORA_WORK/prefix"
+fresh_server=
+server_running() { case "$(ps -o stat= -p "$fresh_server" 2>/dev/null)" in "" | Z*) return 1 ;; esac; }
 cleanup() {
     end_leftovers
     WINEPREFIX=$fresh_prefix wineserver -k </dev/null >/dev/null 2>&1 || true
-    WINEPREFIX=$fresh_prefix wineserver -w </dev/null >/dev/null 2>&1 || true
+    # Now and then the persistent server outlives -k: it goes by its id.
+    if [ -n "$fresh_server" ]; then
+        for _ in $(seq 1 50); do server_running || break; sleep 0.1; done
+        if server_running; then kill "$fresh_server"; fi
+        wait "$fresh_server" 2>/dev/null || true
+    fi
     rm -rf "$fresh_prefix"
 }
 trap cleanup EXIT
@@ -80,6 +87,7 @@ export WINEPREFIX=$fresh_prefix
 if [ "$VELMORA_TEST_BUILD" = win32 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
 mkdir -p "$WINEPREFIX"
 setsid wineserver -p </dev/null >"$VELMORA_WORK/wineserver.log" 2>&1 &
+fresh_server=$!
 wine wineboot -i </dev/null >"$VELMORA_WORK/wineboot.log" 2>&1 || fail "the fresh prefix did not boot"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
 drive_c="$WINEPREFIX/drive_c"
