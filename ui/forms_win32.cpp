@@ -82,7 +82,8 @@ HWND create_form(const FormClass& form, const char* caption, DWORD style, DWORD 
 HWND create_fixed_form(const FormClass& form, const char* caption, int client_width_twips, int client_height_twips,
                        HWND owner, void* data) {
     const Scale scale = screen_scale();
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: see-through labels show the form painted behind them.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT frame{0, 0, twips_to_pixels(client_width_twips, scale.x), twips_to_pixels(client_height_twips, scale.y)};
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
