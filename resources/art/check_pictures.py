@@ -54,25 +54,25 @@ def region(im, rect):
     return im.crop((x, y, x + w, y + h))
 
 
-def check_picture(path, spec):
+def check_picture(path, plan):
     """Pink lettering on black above a photograph that fills its place."""
-    check_bmp_header(path, spec["size"])
+    check_bmp_header(path, plan["size"])
     im = Image.open(path)
     assert im.mode == "P", f"{path}: mode {im.mode}"
     rgb = im.convert("RGB")
     name = os.path.basename(path)
 
     # outside the lettering and the photograph everything is black
-    w, h = spec["size"]
+    w, h = plan["size"]
     covered = Image.new("1", (w, h), 0)
-    for x, y, rw, rh in (spec["lettering"], spec["photo"]):
+    for x, y, rw, rh in (plan["lettering"], plan["photo"]):
         covered.paste(1, (x, y, x + rw, y + rh))
     stray = [(x, y) for y in range(h) for x in range(w)
              if not covered.getpixel((x, y)) and im.getpixel((x, y)) != 0]
     assert not stray, f"{name}: {len(stray)} lit pixels off the layout, e.g. {stray[:3]}"
 
     # the lettering: enough bright pink ink, none of it touching the ends
-    letters = region(rgb, spec["lettering"])
+    letters = region(rgb, plan["lettering"])
     px = list(letters.getdata())
     bright = [p for p in px if sum(p) > 300]
     assert len(bright) > len(px) * 0.04, f"{name}: lettering is too faint or too small"
@@ -85,7 +85,7 @@ def check_picture(path, spec):
     assert all(p == (0, 0, 0) for p in ends), f"{name}: lettering touches its ends"
 
     # the photograph: painted edge to edge and genuinely pictorial
-    photo = region(im, spec["photo"])
+    photo = region(im, plan["photo"])
     pw, ph = photo.size
     colours = photo.getcolors(256)
     assert len(colours) >= 40, f"{name}: photograph uses only {len(colours)} colours"
@@ -153,8 +153,8 @@ def check_rtf(path):
 
 
 def main():
-    for path, spec in PICTURES:
-        check_picture(path, spec)
+    for path, plan in PICTURES:
+        check_picture(path, plan)
     check_cursor(CURSOR, CURSOR_HOTSPOT)
     check_rtf(CATALOGUE)
     print("dialog pictures, hand cursor and catalog.doc OK")

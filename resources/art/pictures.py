@@ -88,25 +88,25 @@ def ink_box(img):
 
 
 def title_picture(scene):
-    spec = layout.TITLE_PICTURE
-    x, y, w, h = spec["lettering"]
+    plan = layout.TITLE_PICTURE
+    x, y, w, h = plan["lettering"]
     name = glowing_script(PRODUCT_NAME, w, h, margin_x=40, margin_y=6, largest=120)
     l, t, r, b = ink_box(name)
     add_sparkles(name, [(l - 6, t + 12, 0), (r + 4, b - 30, 2), (r - 30, t + 8, 4)])
-    px, py, pw, ph = spec["photo"]
+    px, py, pw, ph = plan["photo"]
     pic = photo(scene, pw, ph)
-    return layout_picture(*spec["size"], [((x, y), name, 0.0), ((px, py), pic, PHOTO_DITHER)])
+    return layout_picture(*plan["size"], [((x, y), name, 0.0), ((px, py), pic, PHOTO_DITHER)])
 
 
 def preview_picture(scene):
-    spec = layout.PREVIEW_PICTURE
-    x, y, w, h = spec["lettering"]
+    plan = layout.PREVIEW_PICTURE
+    x, y, w, h = plan["lettering"]
     greeting = glowing_script(PREVIEW_GREETING, w, h, margin_x=6, margin_y=3,
                               glow_sigma=1.2)
-    px, py, pw, ph = spec["photo"]
+    px, py, pw, ph = plan["photo"]
     pic = photo(scene, pw, ph)
     # small enough that 256 colours nearly cover it: dither only lightly
-    return layout_picture(*spec["size"], [((x, y), greeting, 0.0),
+    return layout_picture(*plan["size"], [((x, y), greeting, 0.0),
                                           ((px, py), pic, PHOTO_DITHER / 2)])
 
 
