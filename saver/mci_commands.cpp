@@ -1,22 +1,13 @@
 #include "saver/mci_commands.h"
 
 #include "saver/media_control.h"
+#include "shell/text_compare.h"
 
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace velmora::mci {
 namespace {
-
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 std::string with_alias(std::string_view verb) { return std::string(verb) + " " + std::string(song_alias); }
 
@@ -46,7 +37,7 @@ int mode_from_status(std::string_view status) {
         {"open", 530},
     }};
     for (const auto& [text, mode] : modes)
-        if (same_ignoring_case(status, text)) return mode;
+        if (equals_ignoring_case(status, text)) return mode;
     return mci_mode_not_open;
 }
 

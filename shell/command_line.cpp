@@ -34,7 +34,7 @@ std::int32_t read_window_handle(std::string_view text) {
     const double value = ui::round_half_even(read_number(text));
     if (value >= 2147483648.0 && value <= 4294967295.0)
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    return read_int32(text);
+    return ui::round_to_int32(value);
 }
 
 }  // namespace

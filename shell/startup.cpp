@@ -1,20 +1,15 @@
 #include "shell/startup.h"
 
 #include "shell/command_line.h"
+#include "shell/text_compare.h"
 #include "ui/twips.h"
-
-#include <cctype>
 
 namespace velmora {
 
 bool is_guarded_configuration_program(std::string_view program_path) {
     std::string_view name = program_path.substr(program_path.find_last_of("\\/") + 1);
     name = name.substr(0, name.find_last_of('.'));
-    constexpr std::string_view guarded = "velmora screen saver";
-    if (name.size() != guarded.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(name[i])) != guarded[i]) return false;
-    return true;
+    return equals_ignoring_case(name, "Velmora Screen Saver");
 }
 
 void start_up(ShellState& shell, std::string_view arguments, StartupPlatform& platform, SettingsStore& store) {
