@@ -3,6 +3,7 @@
 #include "shell/mode_windows_win32.h"
 #include "shell/shell_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/message_loop_win32.h"
 
 namespace velmora::win32 {
 namespace {
@@ -16,6 +17,13 @@ void show_frm_newpassword() {
     if (!window) return;
     center_form(window);
     ShowWindow(window, SW_SHOWNORMAL);
+}
+
+void show_frm_newpassword_modal(HWND owner) {
+    HWND window = ui::create_fixed_form(frm_newpassword, "Change  Password", 5265, 1545, owner, nullptr);
+    if (!window) return;
+    center_form(window);
+    ui::run_modal(window, owner);
 }
 
 }  // namespace velmora::win32

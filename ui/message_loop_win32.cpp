@@ -19,6 +19,23 @@ void run_message_loop() {
     run_message_loop([] { return true; });
 }
 
+void run_modal(HWND dialog, HWND owner) {
+    const bool owner_was_enabled = owner && !EnableWindow(owner, FALSE);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    MSG message;
+    while (IsWindow(dialog)) {
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        dispatch(message);
+    }
+    if (owner_was_enabled) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
+}
+
 bool pump_pending_messages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

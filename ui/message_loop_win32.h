@@ -17,6 +17,11 @@ template <class KeepGoing>
 void run_message_loop(KeepGoing keep_going);
 void run_message_loop();
 
+// Shows `dialog` modal over `owner`: the owner takes no input until the dialog
+// is gone, then gets the focus back. Returns when the dialog is destroyed or the
+// program is asked to quit (the request is posted again for the outer loop).
+void run_modal(HWND dialog, HWND owner);
+
 // Lets every pending message run, then returns. False when a quit request came:
 // it is posted again, so the loop that owns the program still sees it.
 bool pump_pending_messages();
