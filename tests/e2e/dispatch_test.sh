@@ -31,13 +31,3 @@ for switch in /p /p:1234; do
     expect_eq "$switch without a host ends without a window" "exit 0" "$out"
 done
 
-# Preview with a host: it lives as long as the host window.
-start "$DRIVER" hold-window "Preview Host" 60 >/dev/null
-drv wait-window "Preview Host" 10 || fail "no preview host"
-host=$(window_field "Preview Host" hwnd)
-pid=$(start "$SCR" /p "$host")
-drv wait-exit "$pid" 1 >/dev/null && fail "the preview ended while its host was open"
-drv close "Preview Host"
-drv wait-gone "Preview Host" 10 || fail "the host did not close"
-drv wait-exit "$pid" 5 >/dev/null || fail "the preview outlived its host"
-pass "/p <host> lives exactly as long as its host"

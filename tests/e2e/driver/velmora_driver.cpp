@@ -183,6 +183,9 @@ int cmd_window(const Args& a) {
     const LONG style = GetWindowLongA(window, GWL_STYLE), ex_style = GetWindowLongA(window, GWL_EXSTYLE);
     std::printf("rect %ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right, bounds.bottom);
     std::printf("client %ld %ld\n", client.right, client.bottom);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("origin %ld %ld\n", origin.x, origin.y);
     std::printf("topmost %d\n", (ex_style & WS_EX_TOPMOST) ? 1 : 0);
     std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
     std::printf("caption %d\n", (style & WS_CAPTION) == WS_CAPTION ? 1 : 0);
@@ -452,10 +455,20 @@ int cmd_capture(const Args& a) {
 
 // A plain top-level window with this caption, kept for `seconds` (a stand-in for
 // another program's window: a running saver, or the host of a preview).
+// A plain window standing in for another program's (the Display Properties
+// preview box, say), optionally with a given client size.
 int cmd_hold_window(const Args& a) {
-    if (a.size() != 2) return 2;
-    HWND window = CreateWindowExA(0, "STATIC", a[0].c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (a.size() != 2 && a.size() != 4) return 2;
+    // Clipping its children, as a host of a preview should, so that its own
+    // painting never covers the guest's.
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
+    RECT frame{0, 0, 300, 200};
+    if (a.size() == 4) {
+        frame = {0, 0, std::atoi(a[2].c_str()), std::atoi(a[3].c_str())};
+        AdjustWindowRect(&frame, style, FALSE);
+    }
+    HWND window = CreateWindowExA(0, "STATIC", a[0].c_str(), style, 50, 50, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) return 1;
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
     while (IsWindow(window) && static_cast<LONG>(GetTickCount() - deadline) < 0) {
@@ -464,6 +477,38 @@ int cmd_hold_window(const Args& a) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     }
     if (IsWindow(window)) DestroyWindow(window);
+    return 0;
+}
+
+int cmd_close_child(const Args& a) {
+    if (a.size() != 1) return 2;
+    HWND child = GetWindow(require_window(a[0]), GW_CHILD);
+    if (!child) return 1;
+    PostMessageA(child, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+struct ProcessWindows {
+    DWORD pid;
+    int all = 0, visible = 0;
+};
+
+BOOL CALLBACK count_process_window(HWND window, LPARAM data) {
+    auto& windows = *reinterpret_cast<ProcessWindows*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == windows.pid) {
+        ++windows.all;
+        if (IsWindowVisible(window)) ++windows.visible;
+    }
+    return TRUE;
+}
+
+int cmd_windows_of(const Args& a) {
+    if (a.size() != 1) return 2;
+    ProcessWindows windows{static_cast<DWORD>(std::strtoul(a[0].c_str(), nullptr, 10))};
+    EnumWindows(count_process_window, reinterpret_cast<LPARAM>(&windows));
+    std::printf("windows %d\nvisible %d\n", windows.all, windows.visible);
     return 0;
 }
 
@@ -506,7 +551,9 @@ const Command commands[] = {
     {"reg-set", cmd_reg_set, "reg-set <HKCU key> <value> <text>"},
     {"reg-delete", cmd_reg_delete, "reg-delete <HKCU key>"},
     {"capture", cmd_capture, "capture <file.bmp>                  the whole screen"},
-    {"hold-window", cmd_hold_window, "hold-window <caption> <seconds>     a window of our own, then gone"},
+    {"hold-window", cmd_hold_window, "hold-window <caption> <seconds> [client w h]  a window of our own, then gone"},
+    {"close-child", cmd_close_child, "close-child <caption>               posts WM_CLOSE to its first child"},
+    {"windows-of", cmd_windows_of, "windows-of <pid>                    its top-level windows, and how many show"},
     {"cursor", cmd_cursor, "cursor                              is the mouse cursor showing"},
 };
 
