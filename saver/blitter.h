@@ -24,6 +24,9 @@ public:
                              int source_y, int source_w, int source_h, RasterOp op) = 0;
     // Gives a buffer a new size (its contents are undefined until drawn).
     virtual void resize(Surface buffer, int width, int height) = 0;
+    // Hands what has been copied to the screen so far to the display as one
+    // update; the copies after it make the next.
+    virtual void flush_screen() {}
 };
 
 }  // namespace velmora

@@ -2,6 +2,10 @@
 
 #include "ui/rounding.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace velmora {
 
 using ui::round_to_int32;
@@ -13,7 +17,22 @@ std::pair<int, int> extent(int old_position, int position, int size) {
     return {position, size};
 }
 
+std::int64_t area(const Rect& r) {
+    return std::int64_t(r.width) * r.height;
+}
+
+Rect bounding_box(const Rect& a, const Rect& b) {
+    const int left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    const int right = std::max(a.left + a.width, b.left + b.width);
+    const int bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
+
+bool joins_update(const Rect& gathered, const Rect& next) {
+    return area(bounding_box(gathered, next)) <= 2 * (area(gathered) + area(next));
+}
 
 Rect present_rect(int old_x, int old_y, int x, int y, int w, int h) {
     const auto [left, width] = extent(old_x, x, w);
@@ -56,15 +75,35 @@ void blit_new_sprites(const Scene& scene, Blitter& blitter) {
 }
 
 void blit_flicker_free(const Scene& scene, Blitter& blitter) {
+    // The rectangles gathered into updates, each the box around its parts; at
+    // most one update per sprite.
+    struct Update {
+        Rect box;
+        std::vector<Rect> parts;
+    };
+    std::vector<Update> updates;
     for (int i = 1; i <= scene.sprite_count; ++i) {
         const SpriteSlot& sprite = scene.sprites[i];
         if (!sprite.sprite_active) continue;
         const ImageRow& r = scene.image_table[sprite.sprite_image];
         const Rect area = present_rect(sprite.old_x, sprite.old_y, round_to_int32(sprite.sprite_x),
                                        round_to_int32(sprite.sprite_y), r.width, r.height);
-        blitter.bit_blt(Surface::screen, area.left, area.top, area.width, area.height, Surface::background_work,
-                        area.left, area.top, RasterOp::srccopy);
+        auto joined = std::find_if(updates.begin(), updates.end(),
+                                   [&](const Update& u) { return joins_update(u.box, area); });
+        if (joined == updates.end()) {
+            updates.push_back({area, {area}});
+        } else {
+            joined->box = bounding_box(joined->box, area);
+            joined->parts.push_back(area);
+        }
     }
+    for (std::size_t u = 0; u < updates.size(); ++u) {
+        if (u > 0) blitter.flush_screen();
+        for (const Rect& area : updates[u].parts)
+            blitter.bit_blt(Surface::screen, area.left, area.top, area.width, area.height, Surface::background_work,
+                            area.left, area.top, RasterOp::srccopy);
+    }
+    // The last update goes to the display when the frame loop next waits.
 }
 
 void full_repaint(Blitter& blitter) {

@@ -1,7 +1,8 @@
 // Flicker-free drawing: every frame restores the clean backdrop under each sprite
 // in background_work (erase pass), draws the sprites there (draw pass), then copies
 // to the screen one rectangle per sprite covering where it was and where it is now
-// (present pass). The screen never sees a half-drawn frame.
+// (present pass), handing rectangles that lie near each other to the display as
+// one update. The screen never sees a half-drawn frame.
 #pragma once
 
 #include "saver/bas_sprites.h"
@@ -28,6 +29,12 @@ struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
     bool operator==(const Rect&) const = default;
 };
+
+// Whether a rectangle joins the screen update being gathered, or the gathered one
+// goes to the display first: it joins unless the box around both is more than
+// twice their areas together. A banner along the top and a photograph along the
+// bottom are two small updates, not one box over most of the screen.
+bool joins_update(const Rect& gathered, const Rect& next);
 
 // The rectangle the present pass copies for one sprite: one column (row) more than
 // the union of old and new place along an axis on which it moved.

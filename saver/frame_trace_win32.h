@@ -1,7 +1,9 @@
 // An optional record of when each frame reached the screen, for the benchmark:
 // set VELMORA_FRAME_LOG to a file name and the saver writes there, when its
 // window closes, the milliseconds from process start to the first presented
-// frame and then every frame's time. Recording allocates nothing per frame.
+// frame and then every frame's time, and once a minute of frames the process's
+// GDI objects (for the long-run check that nothing leaks).
+// Recording allocates nothing per frame.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +27,11 @@ private:
     std::vector<LONGLONG> ticks_;
     LARGE_INTEGER frequency_{};
     double first_frame_ms_ = -1;
+    struct Sample {
+        std::size_t frame;
+        DWORD gdi_objects;
+    };
+    std::vector<Sample> samples_;
 };
 
 }  // namespace velmora::win32

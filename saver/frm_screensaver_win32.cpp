@@ -75,6 +75,9 @@ public:
     void resize(Surface buffer, int width, int height) override {
         if (gdi_) gdi_->resize(buffer, width, height);
     }
+    void flush_screen() override {
+        if (gdi_) gdi_->flush_screen();
+    }
 
 private:
     std::unique_ptr<GdiBlitter> gdi_;

@@ -59,6 +59,15 @@ void GdiBlitter::stretch_blt(Surface destination, int x, int y, int w, int h, Su
                static_cast<DWORD>(op));
 }
 
+void GdiBlitter::flush_screen() {
+    GdiFlush();
+    // Wine hands a window's drawing to the X server only when the thread next
+    // looks at its message queue, as one box around everything drawn since.
+    // Looking here (GetQueueStatus(0) asks for nothing and clears nothing) keeps
+    // each group of rectangles its own small update. On Windows it is a cheap no-op.
+    GetQueueStatus(0);
+}
+
 void GdiBlitter::resize(Surface buffer, int width, int height) {
     if (buffer == Surface::screen) return;
     attach(buffer, CreateCompatibleBitmap(screen_, width, height));

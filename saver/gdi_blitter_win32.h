@@ -25,6 +25,7 @@ public:
     void stretch_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
                      int source_w, int source_h, RasterOp op) override;
     void resize(Surface buffer, int width, int height) override;
+    void flush_screen() override;
 
 private:
     struct Buffer {

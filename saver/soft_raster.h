@@ -33,9 +33,11 @@ public:
     void stretch_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
                      int source_w, int source_h, RasterOp op) override;
     void resize(Surface buffer, int width, int height) override;
+    void flush_screen() override { ++screen_flushes; }
 
     Pixels& surface(Surface which) { return surfaces_[static_cast<std::size_t>(which)]; }
     int transfers_to_screen = 0;
+    int screen_flushes = 0;
 
 private:
     std::array<Pixels, 5> surfaces_;

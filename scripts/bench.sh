@@ -1,24 +1,39 @@
 #!/usr/bin/env bash
-# Measures the full-screen saver under Wine on virtual displays of 1024 x 768 and
-# 1920 x 1080, with music on and the songs installed: for 20 s of steady running,
-# the saver process's CPU time as a share of one core, the frame period (median
-# and 95th percentile, from the saver's own frame trace), the time from process
-# start to the first presented frame, and the peak memory. Reports; asserts nothing.
+# Measures what the running saver costs the machine under Wine, and reports;
+# asserts nothing.
+#
+#   scripts/bench.sh            the cost at 1024 x 768, 1920 x 1080 and 3840 x 2160
+#   scripts/bench.sh --soak [MINUTES]   a long run at 1920 x 1080 (10 minutes)
+#
+# Cost: on a virtual display of each size, music off, after Wine's start-up work
+# has settled, the CPU time of the saver's process, the wineserver and the X
+# server over VELMORA_BENCH_SECONDS (20) as a share of one core, in
+# VELMORA_BENCH_ROUNDS (2) rounds, set against a bare full-screen window of the
+# driver's in the same session; the frame period (median and 95th percentile,
+# from the saver's own frame trace), the time from process start to the first
+# presented frame, and the peak memory.
+#
+# VELMORA_BENCH_SAVER names another build of the saver to measure in its place.
+#
+# Soak: music on; once a minute the saver's resident memory and kernel handles
+# (read from outside) and its GDI objects (its frame trace counts them inside).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/install_folder.sh
 bench=$PWD/build/bench
 seconds=${VELMORA_BENCH_SECONDS:-20}
+rounds=${VELMORA_BENCH_ROUNDS:-2}
 install_folder "$bench/install"
 ticks=$(getconf CLK_TCK)
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }  # user + system
+drv() { wine "$driver" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
 # The newest process matching PATTERN that runs in this session's Wine prefix.
 session_process() {
     local candidate
     for candidate in $(pgrep -f "$1" | sort -rn); do
-        if tr '\0' '\n' <"/proc/$candidate/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+        if tr "\0" "\n" 2>/dev/null <"/proc/$candidate/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "$candidate"
             return 0
         fi
@@ -26,47 +41,140 @@ session_process() {
     return 1
 }
 
-echo "velmora: benchmarking the $VELMORA_WINE_BUILD build"
-for size in 1024x768 1920x1080; do
-    session="$bench/session-$size"
-    start_session "$session" "$size"
+# Waits (up to 30 s) until the wineserver uses less than 1 % of a core for a
+# second: the prefix's start-up work is over.
+settle() {
+    local server before
+    server=$(session_process wineserver)
+    for _ in $(seq 1 30); do
+        before=$(cpu_ticks "$server")
+        sleep 1
+        [ $(($(cpu_ticks "$server") - before)) -le $((ticks / 100)) ] && return 0
+    done
+}
+
+# measure PID...: CPU ticks each process uses over the measuring window.
+measure() {
+    local before=() pid i=0
+    for pid in "$@"; do before+=("$(cpu_ticks "$pid")"); done
+    sleep "$seconds"
+    for pid in "$@"; do
+        echo -n "$(($(cpu_ticks "$pid") - before[i])) "
+        i=$((i + 1))
+    done
+    echo
+}
+
+start_bench_session() {  # start_bench_session SIZE
+    session="$bench/session-$1"
+    start_session "$session" "$1"
     trap 'bash tests/e2e/session.sh stop "$session" >/dev/null' EXIT
     # shellcheck disable=SC1091
     . "$session/env"
-    wine "$driver" reg-delete "$settings_key" </dev/null >/dev/null 2>&1
+    drv reg-delete "$settings_key" >/dev/null
     set_install_path "$bench/install"
-    trace="$bench/frames-$size.txt"
-    rm -f "$trace"
-    VELMORA_FRAME_LOG=$(winpath "$trace") wine "$bench/install/Velmora.scr" /s </dev/null >/dev/null 2>&1 &
-    wine "$driver" wait-window "screen saver running" 20 </dev/null >/dev/null 2>&1
-    sleep 2
-    pid=$(session_process 'Velmora\.scr /s')
-    server=$(session_process 'wineserver')
-    xvfb=$(cat "$session/xvfb.pid")
-    before=$(cpu_ticks "$pid") server_before=$(cpu_ticks "$server") xvfb_before=$(cpu_ticks "$xvfb")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid") server_after=$(cpu_ticks "$server") xvfb_after=$(cpu_ticks "$xvfb")
-    peak_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
-    wine "$driver" close "screen saver running" </dev/null >/dev/null 2>&1
-    wine "$driver" wait-gone "screen saver running" 10 </dev/null >/dev/null 2>&1
-    sleep 1
-    bash tests/e2e/session.sh stop "$session" >/dev/null
+    settle
+}
 
-    /usr/bin/python3 - "$trace" "$size" "$seconds" "$ticks" "$((after - before))" \
-        "$((server_after - server_before))" "$((xvfb_after - xvfb_before))" "$peak_kb" <<'PY'
+start_saver() {  # start_saver TRACE
+    rm -f "$1"
+    VELMORA_FRAME_LOG=$(winpath "$1") wine "${VELMORA_BENCH_SAVER:-$bench/install/Velmora.scr}" /s </dev/null >/dev/null 2>&1 &
+    drv wait-window "screen saver running" 20 >/dev/null
+    sleep 2
+    saver=$(session_process 'Velmora\.scr /s')
+}
+
+stop_saver() {
+    drv close "screen saver running" >/dev/null
+    drv wait-gone "screen saver running" 10 >/dev/null
+    sleep 1
+}
+
+cost() {
+    echo "velmora: what the saver costs, $VELMORA_WINE_BUILD build, music off, ${rounds} rounds of ${seconds} s"
+    for size in 1024x768 1920x1080 3840x2160; do
+        start_bench_session "$size"
+        drv reg-set "$settings_key" music_on 0 >/dev/null
+        server=$(session_process wineserver)
+        xvfb=$(cat "$session/xvfb.pid")
+        figures="$bench/cost-$size.txt"
+        : >"$figures"
+        for round in $(seq 1 "$rounds"); do
+            wine "$driver" hold-fullscreen "bare window" $((seconds + 6)) </dev/null >/dev/null 2>&1 &
+            drv wait-window "bare window" 20 >/dev/null
+            sleep 2
+            bare=$(session_process 'hold-fullscreen')
+            echo "bare $(measure "$bare" "$server" "$xvfb")" >>"$figures"
+            wait
+            start_saver "$bench/frames-$size-$round.txt"
+            echo "saver $(measure "$saver" "$server" "$xvfb") $(awk '/^VmHWM/ { print $2 }' "/proc/$saver/status")" \
+                >>"$figures"
+            stop_saver
+        done
+        bash tests/e2e/session.sh stop "$session" >/dev/null
+        trap - EXIT
+        /usr/bin/python3 - "$figures" "$bench/frames-$size-1.txt" "$size" "$seconds" "$ticks" <<'PY'
 import statistics
 import sys
 
-trace, size, seconds, ticks, saver, server, xvfb, peak_kb = sys.argv[1:]
-seconds, ticks = float(seconds), float(ticks)
-lines = open(trace).read().split()
-first_frame_ms = float(lines[1])
-times = [float(t) for t in lines[2:]]
+figures, trace, size, seconds, ticks = sys.argv[1:]
+share = lambda t: 100.0 * float(t) / float(ticks) / float(seconds)
+rows = {"bare": [], "saver": []}
+peak_kb = 0
+for line in open(figures):
+    kind, *numbers = line.split()
+    rows[kind].append([share(n) for n in numbers[:3]])
+    if kind == "saver":
+        peak_kb = max(peak_kb, int(numbers[3]))
+mean = lambda kind, i: statistics.mean(r[i] for r in rows[kind])
+for kind in ("saver", "bare"):
+    parts = [mean(kind, i) for i in range(3)]
+    print(f"{size} {kind:5}: process {parts[0]:.2f}%, wineserver {parts[1]:.2f}%, Xvfb {parts[2]:.2f}%, "
+          f"all three {sum(parts):.2f}% of one core")
+lines = open(trace).read().splitlines()
+times = [float(t) for t in lines if not t.startswith(("first", "sample"))]
 periods = sorted(b - a for a, b in zip(times, times[1:]))
 p95 = periods[min(len(periods) - 1, int(0.95 * len(periods)))]
-share = lambda t: 100.0 * float(t) / ticks / seconds
-print(f"{size}: saver CPU {share(saver):.2f}% of one core (wineserver {share(server):.2f}%, Xvfb {share(xvfb):.2f}%); "
-      f"frame period median {statistics.median(periods):.2f} ms, p95 {p95:.2f} ms over {len(periods)} frames; "
-      f"first frame {first_frame_ms:.0f} ms after start; peak memory {int(peak_kb) / 1024:.1f} MiB")
+first = float(lines[0].split()[1])
+print(f"{size} frames: median {statistics.median(periods):.2f} ms, p95 {p95:.2f} ms over {len(periods)}; "
+      f"first frame {first:.0f} ms after start; peak memory {peak_kb / 1024:.1f} MiB")
 PY
-done
+    done
+}
+
+soak() {
+    local minutes=$1 trace="$bench/frames-soak.txt" samples="$bench/soak.txt"
+    echo "velmora: a ${minutes}-minute run at 1920 x 1080, $VELMORA_WINE_BUILD build, music on"
+    start_bench_session 1920x1080
+    drv reg-set "$settings_key" music_on 1 >/dev/null
+    start_saver "$trace"
+    local windows_pid
+    windows_pid=$(drv window "screen saver running" | awk '$1 == "pid" { print $2 }')
+    : >"$samples"
+    for minute in $(seq 0 "$minutes"); do
+        [ "$minute" -gt 0 ] && sleep 60
+        echo "$minute $(awk '/^VmRSS/ { print $2 }' "/proc/$saver/status") $(drv handles "$windows_pid" | awk '{ print $2 }')" \
+            >>"$samples"
+    done
+    sleep 5  # the frame trace samples a few frames past each minute
+    stop_saver
+    bash tests/e2e/session.sh stop "$session" >/dev/null
+    trap - EXIT
+    /usr/bin/python3 - "$samples" "$trace" <<'PY'
+import sys
+
+samples, trace = sys.argv[1:]
+gdi = [line.split() for line in open(trace) if line.startswith("sample")]
+print("minute  resident MiB  kernel handles  GDI objects")
+for i, line in enumerate(open(samples)):
+    minute, rss_kb, handles = (line.split() + ["?"])[:3]
+    objects = gdi[i][4] if i < len(gdi) else "?"
+    print(f"{minute:>6}  {int(rss_kb) / 1024:12.1f}  {handles:>14}  {objects:>11}")
+PY
+}
+
+case "${1:-}" in
+--soak) soak "${2:-10}" ;;
+"") cost ;;
+*) echo "usage: scripts/bench.sh [--soak [MINUTES]]" >&2; exit 2 ;;
+esac

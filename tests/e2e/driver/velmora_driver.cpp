@@ -5,6 +5,7 @@
 // was done (or found); 1 means it was not; 2 means the command line was wrong.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -480,6 +481,61 @@ int cmd_hold_window(const Args& a) {
     return 0;
 }
 
+// A bare black full-screen window that does nothing: what a window alone costs,
+// for the benchmark to set the saver against.
+int cmd_hold_fullscreen(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, "STATIC", a[0].c_str(), WS_POPUP | WS_VISIBLE | SS_BLACKRECT, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (!window) return 1;
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
+    MSG message;
+    for (;;) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        const LONG left = static_cast<LONG>(deadline - GetTickCount());
+        if (!IsWindow(window) || left <= 0) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+    }
+    if (IsWindow(window)) DestroyWindow(window);
+    return 0;
+}
+
+// The kernel handles a process holds, from the system's handle list
+// (GetProcessHandleCount answers 0 under Wine).
+int cmd_handles(const Args& a) {
+    if (a.size() != 1) return 2;
+    struct HandleEntry {
+        ULONG owner_pid;
+        BYTE object_type, flags;
+        USHORT value;
+        PVOID object;
+        ULONG access;
+    };
+    struct HandleList {
+        ULONG count;
+        HandleEntry entries[1];
+    };
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return 1;
+    constexpr ULONG system_handle_information = 16;
+    std::vector<unsigned char> buffer(1 << 16);
+    LONG status;
+    ULONG needed = 0;
+    while ((status = query(system_handle_information, buffer.data(), ULONG(buffer.size()), &needed)) ==
+           LONG(0xC0000004))  // STATUS_INFO_LENGTH_MISMATCH
+        buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+    if (status != 0) return 1;
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
+    const ULONG pid = std::strtoul(a[0].c_str(), nullptr, 10);
+    unsigned long count = 0;
+    for (ULONG i = 0; i < list->count; ++i) count += list->entries[i].owner_pid == pid;
+    std::printf("handles %lu\n", count);
+    return 0;
+}
+
 int cmd_close_child(const Args& a) {
     if (a.size() != 1) return 2;
     HWND child = GetWindow(require_window(a[0]), GW_CHILD);
@@ -552,6 +608,8 @@ const Command commands[] = {
     {"reg-delete", cmd_reg_delete, "reg-delete <HKCU key>"},
     {"capture", cmd_capture, "capture <file.bmp>                  the whole screen"},
     {"hold-window", cmd_hold_window, "hold-window <caption> <seconds> [client w h]  a window of our own, then gone"},
+    {"hold-fullscreen", cmd_hold_fullscreen, "hold-fullscreen <caption> <seconds>  a bare full-screen window"},
+    {"handles", cmd_handles, "handles <pid>                       how many kernel handles it holds"},
     {"close-child", cmd_close_child, "close-child <caption>               posts WM_CLOSE to its first child"},
     {"windows-of", cmd_windows_of, "windows-of <pid>                    its top-level windows, and how many show"},
     {"cursor", cmd_cursor, "cursor                              is the mouse cursor showing"},

@@ -108,6 +108,34 @@ TEST_F(CompositingFixture, EachActiveSpriteIsPresentedOncePerFrameAndOffScreenPa
     EXPECT_EQ(screen.at(2, 208), 0u);
 }
 
+TEST(JoinsUpdate, RectanglesFarApartAreSeparateUpdates) {
+    struct Case {
+        Rect gathered, next;
+        bool joins;
+    } const cases[] = {
+        {{0, 0, 1135, 74}, {100, 700, 321, 240}, false},  // banner at the top, photograph at the bottom
+        {{0, 0, 1135, 74}, {500, 40, 16, 22}, true},      // a sparkle overlapping the banner
+        {{0, 0, 100, 100}, {100, 0, 100, 100}, true},     // side by side: the box is exactly both
+        {{0, 0, 100, 100}, {150, 150, 100, 100}, false},  // a box of 250 x 250 over 2 x 100 x 100
+        {{0, 0, 100, 100}, {0, 0, 0, 0}, true},           // nothing to add
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.joins, joins_update(c.gathered, c.next)) << c.next.left << "," << c.next.top;
+}
+
+TEST_F(CompositingFixture, TheBannerAndAPhotographOnOppositeEdgesReachTheDisplayAsTwoUpdates) {
+    SoftRaster raster(1920, 1080, solid_sheet(scene));
+    prepare_buffers(Screen{1920, 1080}, raster);
+    place(1, 900, 0, 1, 0);     // banner along the top
+    place(2, 800, 840, 2, 0);   // photograph along the bottom
+    place(3, 950, 20, 12, 1);   // a sparkle over the banner
+    raster.screen_flushes = 0;
+    frame(raster, [&] {
+        scene.sprites[1].sprite_x -= 3;
+        scene.sprites[2].sprite_x += 2;
+    });
+    EXPECT_EQ(raster.screen_flushes, 1) << "one hand-over between the top and the bottom; the last is the loop's";
+}
+
 TEST_F(CompositingFixture, MovingSpriteLeavesNoTrailAndFractionalRowsRoundHalfToEven) {
     SoftRaster raster(1024, 768, solid_sheet(scene));
     prepare_buffers(Screen{1024, 768}, raster);
