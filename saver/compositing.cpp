@@ -28,11 +28,35 @@ Rect bounding_box(const Rect& a, const Rect& b) {
     return {left, top, right - left, bottom - top};
 }
 
+// Rectangles for the screen gathered into one update, `box` around them all.
+struct Update {
+    Rect box;
+    std::vector<Rect> parts;
+};
+
+void gather(std::vector<Update>& updates, const Rect& area);
+
 }  // namespace
 
 bool joins_update(const Rect& gathered, const Rect& next) {
     return area(bounding_box(gathered, next)) <= 2 * (area(gathered) + area(next));
 }
+
+namespace {
+
+// Into the first update it joins, or a new one.
+void gather(std::vector<Update>& updates, const Rect& area) {
+    auto joined = std::find_if(updates.begin(), updates.end(),
+                               [&](const Update& u) { return joins_update(u.box, area); });
+    if (joined == updates.end()) {
+        updates.push_back({area, {area}});
+    } else {
+        joined->box = bounding_box(joined->box, area);
+        joined->parts.push_back(area);
+    }
+}
+
+}  // namespace
 
 Rect present_rect(int old_x, int old_y, int x, int y, int w, int h) {
     const auto [left, width] = extent(old_x, x, w);
@@ -75,26 +99,20 @@ void blit_new_sprites(const Scene& scene, Blitter& blitter) {
 }
 
 void blit_flicker_free(const Scene& scene, Blitter& blitter) {
-    // The rectangles gathered into updates, each the box around its parts; at
-    // most one update per sprite.
-    struct Update {
-        Rect box;
-        std::vector<Rect> parts;
-    };
     std::vector<Update> updates;
     for (int i = 1; i <= scene.sprite_count; ++i) {
         const SpriteSlot& sprite = scene.sprites[i];
         if (!sprite.sprite_active) continue;
         const ImageRow& r = scene.image_table[sprite.sprite_image];
-        const Rect area = present_rect(sprite.old_x, sprite.old_y, round_to_int32(sprite.sprite_x),
-                                       round_to_int32(sprite.sprite_y), r.width, r.height);
-        auto joined = std::find_if(updates.begin(), updates.end(),
-                                   [&](const Update& u) { return joins_update(u.box, area); });
-        if (joined == updates.end()) {
-            updates.push_back({area, {area}});
+        const int x = round_to_int32(sprite.sprite_x), y = round_to_int32(sprite.sprite_y);
+        // A sprite that jumped (a sparkle lit somewhere new) presents its old and
+        // its new place apart; the screen between them has not changed.
+        const Rect old_place{sprite.old_x, sprite.old_y, r.width, r.height}, new_place{x, y, r.width, r.height};
+        if (joins_update(old_place, new_place)) {
+            gather(updates, present_rect(sprite.old_x, sprite.old_y, x, y, r.width, r.height));
         } else {
-            joined->box = bounding_box(joined->box, area);
-            joined->parts.push_back(area);
+            gather(updates, old_place);
+            gather(updates, new_place);
         }
     }
     for (std::size_t u = 0; u < updates.size(); ++u) {

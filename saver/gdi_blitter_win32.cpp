@@ -61,11 +61,11 @@ void GdiBlitter::stretch_blt(Surface destination, int x, int y, int w, int h, Su
 
 void GdiBlitter::flush_screen() {
     GdiFlush();
-    // Wine hands a window's drawing to the X server only when the thread next
-    // looks at its message queue, as one box around everything drawn since.
-    // Looking here (GetQueueStatus(0) asks for nothing and clears nothing) keeps
-    // each group of rectangles its own small update. On Windows it is a cheap no-op.
-    GetQueueStatus(0);
+    // Wine hands a window's drawing to the X server when the thread next waits
+    // for messages, as one box around everything drawn since. A wait that
+    // returns at once keeps each group of rectangles its own small update; on
+    // Windows it costs next to nothing.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 void GdiBlitter::resize(Surface buffer, int width, int height) {

@@ -136,6 +136,25 @@ TEST_F(CompositingFixture, TheBannerAndAPhotographOnOppositeEdgesReachTheDisplay
     EXPECT_EQ(raster.screen_flushes, 1) << "one hand-over between the top and the bottom; the last is the loop's";
 }
 
+TEST_F(CompositingFixture, ASpriteThatJumpsPresentsItsOldAndNewPlaceOnly) {
+    SoftRaster raster(1920, 1080, solid_sheet(scene));
+    prepare_buffers(Screen{1920, 1080}, raster);
+    place(3, 100, 100, 12, 1);
+    frame(raster, [] {});
+    constexpr std::uint32_t untouched = 0x123456;
+    raster.surface(Surface::screen).at(800, 500) = untouched;  // between the two places
+    raster.transfers_to_screen = 0;
+    frame(raster, [&] {
+        scene.sprites[3].sprite_x = 1500;
+        scene.sprites[3].sprite_y = 900;
+    });
+    EXPECT_EQ(raster.transfers_to_screen, 2);
+    const Pixels& screen = raster.surface(Surface::screen);
+    EXPECT_EQ(screen.at(100, 100), 0u) << "the old place is erased";
+    EXPECT_EQ(screen.at(1500, 900), green) << "the new place is drawn";
+    EXPECT_EQ(screen.at(800, 500), untouched) << "nothing between them is copied";
+}
+
 TEST_F(CompositingFixture, MovingSpriteLeavesNoTrailAndFractionalRowsRoundHalfToEven) {
     SoftRaster raster(1024, 768, solid_sheet(scene));
     prepare_buffers(Screen{1024, 768}, raster);
