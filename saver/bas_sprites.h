@@ -27,6 +27,7 @@ struct SpriteSlot {
     std::int32_t sprite_step = 0;
     std::int32_t sprite_end_mode = 0;   // at the end mark: 0 loop, 1 switch off, 2 hold the last image
     std::int32_t old_x = 0, old_y = 0;  // where the erase pass last erased it
+    std::int32_t old_width = 0, old_height = 0;  // and how much: the image may change before the present
 };
 
 inline constexpr int table_bound = 20;   // slots, images and sequences 0..20

@@ -84,6 +84,8 @@ void blit_old_sprites(Scene& scene, Blitter& blitter) {
                         RasterOp::srccopy);
         sprite.old_x = x;
         sprite.old_y = y;
+        sprite.old_width = r.width;
+        sprite.old_height = r.height;
     }
 }
 
@@ -107,7 +109,8 @@ void blit_flicker_free(const Scene& scene, Blitter& blitter) {
         const int x = round_to_int32(sprite.sprite_x), y = round_to_int32(sprite.sprite_y);
         // A sprite that jumped (a sparkle lit somewhere new) presents its old and
         // its new place apart; the screen between them has not changed.
-        const Rect old_place{sprite.old_x, sprite.old_y, r.width, r.height}, new_place{x, y, r.width, r.height};
+        const Rect old_place{sprite.old_x, sprite.old_y, sprite.old_width, sprite.old_height};
+        const Rect new_place{x, y, r.width, r.height};
         if (joins_update(old_place, new_place)) {
             gather(updates, present_rect(sprite.old_x, sprite.old_y, x, y, r.width, r.height));
         } else {

@@ -23,9 +23,13 @@ shows_scene() {
     /usr/bin/python3 "$(dirname "$0")/check_capture.py" "$VELMORA_WORK/screen.bmp" \
         "$VELMORA_SOURCE_DIR/resources/velmora_sprites.bmp" 51 477
 }
-for _ in $(seq 1 20); do shows_scene >"$VELMORA_WORK/capture.log" 2>&1 && break; sleep 0.5; done
+shown=0
+for _ in $(seq 1 20); do
+    if shows_scene >"$VELMORA_WORK/capture.log" 2>&1; then shown=1; break; fi
+    sleep 0.5
+done
 cat "$VELMORA_WORK/capture.log"
-shows_scene || fail "the screen does not show the scene"
+[ "$shown" = 1 ] || fail "the screen does not show the scene"
 
 # A second full-screen start ends at once and leaves the first one running.
 out=$(drv run 15 "$SCR" /s)

@@ -155,6 +155,22 @@ TEST_F(CompositingFixture, ASpriteThatJumpsPresentsItsOldAndNewPlaceOnly) {
     EXPECT_EQ(screen.at(800, 500), untouched) << "nothing between them is copied";
 }
 
+TEST_F(CompositingFixture, APhotographReplacedByANarrowerOneFarAwayLeavesNoTrail) {
+    SoftRaster raster(1920, 1080, solid_sheet(scene));
+    prepare_buffers(Screen{1920, 1080}, raster);
+    const int wide = 11, narrow = 10;  // photographs 353 and 174 pixels wide
+    ASSERT_GT(scene.image_table[wide].width, scene.image_table[narrow].width + 100);
+    place(2, 1500, 800, wide, 0);
+    frame(raster, [] {});
+    frame(raster, [&] {
+        scene.sprites[2].sprite_x = -100;
+        scene.sprites[2].sprite_image = narrow;
+    });
+    const Pixels& screen = raster.surface(Surface::screen);
+    for (int x = 1500; x < 1500 + scene.image_table[wide].width; x += 7)
+        EXPECT_EQ(screen.at(x, 900), 0u) << "x " << x;
+}
+
 TEST_F(CompositingFixture, MovingSpriteLeavesNoTrailAndFractionalRowsRoundHalfToEven) {
     SoftRaster raster(1024, 768, solid_sheet(scene));
     prepare_buffers(Screen{1024, 768}, raster);
