@@ -1,6 +1,7 @@
 // The full-screen saver window: black, borderless, covering the screen, top-most,
 // with the cursor hidden. Its handlers only feed the frame loop's counters; the
 // loop itself runs from the first activation (frm_screensaver.cpp).
+#include "password/password_win32.h"
 #include "saver/frame_trace_win32.h"
 #include "saver/frm_screensaver.h"
 #include "saver/gdi_blitter_win32.h"
@@ -45,13 +46,15 @@ public:
         win32::process_pending_events();
         repaints_itself = false;
     }
-    // The password prompt arrives with its own window; until then activity ends the saver.
-    bool password_protection_on() override { return false; }
-    void show_password_prompt() override {}
+    bool password_protection_on() override { return win32::password_protection_on(); }
+    void show_password_prompt() override {
+        if (prompt_flags) show_frm_checkpassword(window_, *prompt_flags);
+    }
     void unload_window() override { SendMessageA(window_, WM_CLOSE, 0, 0); }
     void frame_presented() override { trace_.frame_presented(); }
 
     bool repaints_itself = true;
+    FrameLoopState* prompt_flags = nullptr;  // what the prompt clears when it closes
 
 private:
     HWND window_;
@@ -89,7 +92,9 @@ struct SaverWindow {
         : platform(window),
           random([] { return static_cast<std::uint32_t>(win32::elapsed_ms()); }),
           control(window),
-          saver{shell(), registry_settings(), platform, blitter, random, control} {}
+          saver{shell(), registry_settings(), platform, blitter, random, control} {
+        platform.prompt_flags = &saver.loop;
+    }
 
     Win32SaverPlatform platform;
     DeferredBlitter blitter;
@@ -149,6 +154,11 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         run_first_activation(window, *owner);
         if (owner->destroyed) delete owner;
         return 0;
+    case WM_MOUSEACTIVATE:
+        // A click on the animation while the password prompt is open still counts,
+        // but leaves the keyboard with the prompt.
+        if (owner && owner->saver.loop.pw_shown == 1) return MA_NOACTIVATE;
+        break;
     case WM_MOUSEMOVE:
         Form_MouseMove(owner->saver);
         return 0;

@@ -25,7 +25,8 @@ DWORD style_of(const ControlLayout& control) {
     switch (control.kind) {
     // Labels are painted see-through over the form (the form answers WM_CTLCOLORSTATIC):
     // where two overlap, both texts show.
-    case ControlKind::label: return style | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT);
+    case ControlKind::label:
+        return style | SS_NOPREFIX | (control.no_wrap ? SS_LEFTNOWORDWRAP : control.centred ? SS_CENTER : SS_LEFT);
     case ControlKind::picture: return style | SS_BITMAP;
     // No integral height: the list keeps the height of the layout; not sorted: file order.
     case ControlKind::list_box: return style | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
@@ -34,6 +35,7 @@ DWORD style_of(const ControlLayout& control) {
     case ControlKind::option_button: return style | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON;
     case ControlKind::text_box:
         style |= WS_CLIPSIBLINGS;
+        if (control.masked) style |= ES_PASSWORD;
         return control.multi_line ? style | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
                                   : style | ES_AUTOHSCROLL;
     }
@@ -70,6 +72,8 @@ void create_controls(HWND form, std::span<const ControlLayout> controls, Scale s
         if (!child) continue;
         const bool bold = control->bold && made.bold_font;
         SendMessageA(child, WM_SETFONT, bold ? reinterpret_cast<WPARAM>(made.bold_font.get()) : dialog_font, FALSE);
+        // The visual styles' edit control would show a dot.
+        if (control->masked) SendMessageA(child, EM_SETPASSWORDCHAR, '*', 0);
         if (control->tooltip) {
             if (!made.tooltips)
                 made.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,

@@ -32,6 +32,8 @@ struct ControlLayout {
     bool centred = false;
     bool multi_line = false;       // with a vertical scroll bar
     const char* tooltip = nullptr;
+    bool masked = false;           // a text box that shows its input as "*"
+    bool no_wrap = false;          // a one-line label: clipped at its right edge, never wrapped out of sight
 };
 
 // A rectangle in twips (left, top, width, height) in pixels at this scale.

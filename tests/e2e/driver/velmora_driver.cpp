@@ -373,6 +373,110 @@ int cmd_msgbox(const Args& a) {
     return 0;
 }
 
+BOOL CALLBACK find_icon_static(HWND child, LPARAM data) {
+    char class_name[64] = {};
+    GetClassNameA(child, class_name, sizeof class_name);
+    if (lstrcmpiA(class_name, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        *reinterpret_cast<HWND*>(data) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The pixels of a screen rectangle, 32 bits each, top row first.
+std::vector<DWORD> pixels_of(HDC source, int x, int y, int width, int height) {
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ original = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, original);
+    DeleteObject(section);
+    DeleteDC(memory);
+    return pixels;
+}
+
+// The standard icon as a static control shows it: drawn at its own size on the
+// given background.
+std::vector<DWORD> icon_pixels(LPCSTR icon_id, int width, int height, COLORREF background) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ original = SelectObject(memory, canvas);
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, icon_id), 0, 0, 0, nullptr, DI_NORMAL);
+    SelectObject(memory, original);
+    DeleteDC(memory);
+    // Read back through a screen-format DC, as the capture is.
+    HDC reader = CreateCompatibleDC(screen);
+    original = SelectObject(reader, canvas);
+    std::vector<DWORD> pixels = pixels_of(reader, 0, 0, width, height);
+    SelectObject(reader, original);
+    DeleteDC(reader);
+    DeleteObject(canvas);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Waits for a message box with this title and says which standard icon it shows,
+// from its pixels on the screen (icon handles cannot be compared across
+// processes). Leaves the box open.
+int cmd_msgbox_icon(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND box = nullptr, icon = nullptr;
+    if (!wait_until(std::atof(a[1].c_str()), [&] {
+            box = FindWindowA("#32770", a[0].c_str());
+            if (box) EnumChildWindows(box, find_icon_static, reinterpret_cast<LPARAM>(&icon));
+            return icon != nullptr && IsWindowVisible(icon);
+        })) {
+        std::printf("no message box \"%s\" with an icon\n", a[0].c_str());
+        return 1;
+    }
+    struct Candidate {
+        const char* name;
+        LPCSTR id;
+    };
+    const Candidate candidates[] = {{"stop", IDI_HAND}, {"exclamation", IDI_EXCLAMATION},
+                                    {"information", IDI_ASTERISK}, {"question", IDI_QUESTION}};
+    const char* best = "none";
+    std::size_t fewest = ~std::size_t{0};
+    // The box may still be painting: look again until one icon matches exactly.
+    wait_until(3, [&] {
+        RECT place;
+        GetWindowRect(icon, &place);
+        const int width = place.right - place.left, height = place.bottom - place.top;
+        if (width <= 0 || height <= 0) return false;
+        HDC screen = GetDC(nullptr);
+        const COLORREF background = GetPixel(screen, place.left - 1, place.top);
+        const std::vector<DWORD> shown = pixels_of(screen, place.left, place.top, width, height);
+        ReleaseDC(nullptr, screen);
+        for (const Candidate& candidate : candidates) {
+            const std::vector<DWORD> drawn = icon_pixels(candidate.id, width, height, background);
+            std::size_t differing = 0;
+            for (std::size_t i = 0; i < shown.size(); ++i) differing += (shown[i] & 0xFFFFFF) != (drawn[i] & 0xFFFFFF);
+            if (differing < fewest) {
+                fewest = differing;
+                best = candidate.name;
+            }
+        }
+        return fewest == 0;
+    });
+    if (fewest == 0) std::printf("icon %s\n", best);
+    else std::printf("icon unknown (nearest %s, %lu pixels differ)\n", best, static_cast<unsigned long>(fewest));
+    return fewest == 0 ? 0 : 1;
+}
+
 HKEY open_user_key(const std::string& path, REGSAM access, bool create) {
     HKEY key = nullptr;
     const LONG result = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key, nullptr)
@@ -414,6 +518,15 @@ int cmd_reg_set(const Args& a) {
 int cmd_reg_delete(const Args& a) {
     if (a.size() != 1) return 2;
     const LONG result = RegDeleteTreeA(HKEY_CURRENT_USER, a[0].c_str());
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND ? 0 : 1;
+}
+
+int cmd_reg_delete_value(const Args& a) {
+    if (a.size() != 2) return 2;
+    HKEY key = open_user_key(a[0], KEY_SET_VALUE, false);
+    if (!key) return 0;  // no key, no value
+    const LONG result = RegDeleteValueA(key, a[1].c_str());
+    RegCloseKey(key);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND ? 0 : 1;
 }
 
@@ -603,9 +716,11 @@ const Command commands[] = {
     {"list-select", cmd_list_select, "list-select <caption> <list id> <index>"},
     {"list-dblclick", cmd_list_dblclick, "list-dblclick <caption> <list id>"},
     {"msgbox", cmd_msgbox, "msgbox <title> <seconds>            prints its text, presses OK"},
+    {"msgbox-icon", cmd_msgbox_icon, "msgbox-icon <title> <seconds>       which standard icon it shows"},
     {"reg-query", cmd_reg_query, "reg-query <HKCU key> <value>"},
     {"reg-set", cmd_reg_set, "reg-set <HKCU key> <value> <text>"},
     {"reg-delete", cmd_reg_delete, "reg-delete <HKCU key>"},
+    {"reg-delete-value", cmd_reg_delete_value, "reg-delete-value <HKCU key> <value>"},
     {"capture", cmd_capture, "capture <file.bmp>                  the whole screen"},
     {"hold-window", cmd_hold_window, "hold-window <caption> <seconds> [client w h]  a window of our own, then gone"},
     {"hold-fullscreen", cmd_hold_fullscreen, "hold-fullscreen <caption> <seconds>  a bare full-screen window"},
