@@ -7,18 +7,21 @@ namespace {
 
 constexpr std::int32_t frames_between_clearings = 80;
 
-// Lets events run at least once, then sleeps until the frame's time is up,
-// waking for every message. The clock is compared by the unsigned difference,
-// which stays right when the 32-bit millisecond counter wraps.
+// Lets events run once, then sleeps until the frame's time is up, letting them
+// run again whenever a message wakes it: a wait that simply times out found
+// nothing to run. The clock is compared by the unsigned difference, which stays
+// right when the 32-bit millisecond counter wraps.
 void wait_out_frame(ScreenSaver& saver) {
     FrameLoopState& loop = saver.loop;
     const auto delay = static_cast<std::uint32_t>(loop.frame_delay);
     for (;;) {
         saver.platform.process_pending_events();
-        const auto elapsed = static_cast<std::uint32_t>(saver.platform.elapsed_ms()) -
-                             static_cast<std::uint32_t>(loop.frame_start);
-        if (elapsed >= delay) return;
-        saver.platform.wait_for_events(delay - elapsed);
+        for (;;) {
+            const auto elapsed = static_cast<std::uint32_t>(saver.platform.elapsed_ms()) -
+                                 static_cast<std::uint32_t>(loop.frame_start);
+            if (elapsed >= delay) return;
+            if (saver.platform.wait_for_events(delay - elapsed)) break;
+        }
     }
 }
 

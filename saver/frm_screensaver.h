@@ -37,8 +37,9 @@ public:
     virtual std::int32_t elapsed_ms() = 0;
     // Lets every pending window event run.
     virtual void process_pending_events() = 0;
-    // Sleeps until a window message arrives or the time is up, whichever is first.
-    virtual void wait_for_events(std::uint32_t timeout_ms) = 0;
+    // Sleeps until a window message arrives or the time is up, whichever is
+    // first; true when a message is waiting.
+    virtual bool wait_for_events(std::uint32_t timeout_ms) = 0;
     virtual void hide_cursor() = 0;
     virtual void show_cursor() = 0;
     virtual void mark_saver_running() = 0;

@@ -28,8 +28,8 @@ public:
 
     std::int32_t elapsed_ms() override { return win32::elapsed_ms(); }
     void process_pending_events() override { win32::process_pending_events(); }
-    void wait_for_events(std::uint32_t timeout_ms) override {
-        MsgWaitForMultipleObjectsEx(0, nullptr, timeout_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    bool wait_for_events(std::uint32_t timeout_ms) override {
+        return MsgWaitForMultipleObjectsEx(0, nullptr, timeout_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0;
     }
     void hide_cursor() override { win32::hide_cursor(); }
     void show_cursor() override { win32::show_cursor(); }

@@ -47,13 +47,20 @@ public:
 class FakeSaverPlatform final : public SaverPlatform {
 public:
     std::int32_t elapsed_ms() override { return now; }
+    std::vector<std::uint32_t> message_after_ms;
     void process_pending_events() override {
         ++pumps;
         if (on_pump) on_pump();
     }
-    void wait_for_events(std::uint32_t timeout_ms) override {
+    // The loop wakes when the time is up, or earlier when a message arrives
+    // `message_after_ms` into its sleep (one message per entry, in order).
+    bool wait_for_events(std::uint32_t timeout_ms) override {
         waits.push_back(timeout_ms);
-        now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + timeout_ms);
+        const bool message = !message_after_ms.empty() && message_after_ms.front() < timeout_ms;
+        const std::uint32_t slept = message ? message_after_ms.front() : timeout_ms;
+        if (message) message_after_ms.erase(message_after_ms.begin());
+        now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + slept);
+        return message;
     }
     void hide_cursor() override { calls.push_back("hide_cursor"); }
     void show_cursor() override { calls.push_back("show_cursor"); }

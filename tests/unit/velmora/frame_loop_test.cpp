@@ -53,13 +53,21 @@ struct FrameLoopFixture : ::testing::Test {
 TEST_F(FrameLoopFixture, FramesLastFiftyMillisecondsAndSleepInsteadOfSpinning) {
     run(10);
     EXPECT_EQ(frames, 10);
-    // Each frame: one pump, one sleep for the whole rest of the frame, one pump on waking.
-    for (int pumps : frame_pumps) EXPECT_EQ(pumps, 2);
+    // Each frame: one pump, then one sleep for the whole rest of the frame that
+    // nothing interrupts, so no second pump.
+    for (int pumps : frame_pumps) EXPECT_EQ(pumps, 1);
     ASSERT_EQ(platform.waits.size(), 10u);
     for (std::uint32_t wait : platform.waits) EXPECT_EQ(wait, 50u);
     EXPECT_EQ(saver.loop.exit_now, 0);
     EXPECT_EQ(platform.unloads, 1);
     EXPECT_EQ(saver.loop.block_unload, 0);
+}
+
+TEST_F(FrameLoopFixture, AMessageDuringTheSleepRunsAndTheSleepGoesOnForTheRest) {
+    platform.message_after_ms = {20};
+    run(2);
+    EXPECT_EQ(frame_pumps, (std::vector<int>{2, 1}));
+    EXPECT_EQ(platform.waits, (std::vector<std::uint32_t>{50, 30, 50}));
 }
 
 TEST_F(FrameLoopFixture, WaitIsRightAcrossTheClockWrap) {
