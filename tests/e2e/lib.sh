@@ -47,6 +47,25 @@ wait_saver() {
     fail "the saver window never became top-most"
 }
 
+# Captures the screen into $VELMORA_WORK/NAME.bmp until it shows the saver's
+# first pass (the banner from row 51, a photograph from row 477, on 1024 x 768)
+# and nothing else but sparkles, for up to 10 s; prints the last check and
+# fails with WHAT when it never does.
+expect_scene() {  # expect_scene NAME WHAT
+    local bmp="$VELMORA_WORK/$1.bmp" shown=0
+    for _ in $(seq 1 20); do
+        if drv capture "$(winpath "$bmp")" >/dev/null &&
+            /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/check_capture.py" "$bmp" \
+                "$VELMORA_SOURCE_DIR/resources/velmora_sprites.bmp" 51 477 >"$VELMORA_WORK/$1.log" 2>&1; then
+            shown=1
+            break
+        fi
+        sleep 0.5
+    done
+    cat "$VELMORA_WORK/$1.log" 2>/dev/null || true
+    [ "$shown" = 1 ] || fail "$2"
+}
+
 # Ends a saver that a failed test may have left behind: a top-most saver would
 # make every later full-screen start end at once.
 end_leftovers() {

@@ -35,18 +35,7 @@ drv wait-gone "$prompt_caption" $((32 - (SECONDS - opened))) ||
     fail "the prompt was still open $((SECONDS - opened)) s after it opened"
 pass "the prompt closes by itself after 20 s while the user types ($((SECONDS - opened)) s)"
 expect_saver_goes_on "after the time-out"
-whole() {
-    drv capture "$(winpath "$VELMORA_WORK/after_timeout.bmp")" >/dev/null &&
-        /usr/bin/python3 "$(dirname "$0")/check_capture.py" "$VELMORA_WORK/after_timeout.bmp" \
-            "$VELMORA_SOURCE_DIR/resources/velmora_sprites.bmp" 51 477
-}
-shown=0
-for _ in $(seq 1 20); do
-    whole >"$VELMORA_WORK/capture.log" 2>&1 && { shown=1; break; }
-    sleep 0.5
-done
-cat "$VELMORA_WORK/capture.log"
-[ $shown = 1 ] || fail "after the time-out the screen is not the scene alone"
+expect_scene after_timeout "after the time-out the screen is not the scene alone"
 pass "after the time-out the screen shows the scene and nothing of the prompt"
 
 open_prompt "a key after the time-out"

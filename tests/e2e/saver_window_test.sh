@@ -18,18 +18,7 @@ expect_eq "cursor hidden" "showing 0" "$(drv cursor)"
 # The first pass: the banner at y = 768 / 15 = 51.2 -> 51, the photograph at
 # 768 - 240 - 51.2 = 476.8 -> 477.
 # The two travel in from opposite edges: capture until both are well in view.
-shows_scene() {
-    drv capture "$(winpath "$VELMORA_WORK/screen.bmp")" >/dev/null || fail "no capture"
-    /usr/bin/python3 "$(dirname "$0")/check_capture.py" "$VELMORA_WORK/screen.bmp" \
-        "$VELMORA_SOURCE_DIR/resources/velmora_sprites.bmp" 51 477
-}
-shown=0
-for _ in $(seq 1 20); do
-    if shows_scene >"$VELMORA_WORK/capture.log" 2>&1; then shown=1; break; fi
-    sleep 0.5
-done
-cat "$VELMORA_WORK/capture.log"
-[ "$shown" = 1 ] || fail "the screen does not show the scene"
+expect_scene screen "the screen does not show the scene"
 
 # A second full-screen start ends at once and leaves the first one running.
 out=$(drv run 15 "$SCR" /s)
