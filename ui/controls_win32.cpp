@@ -22,11 +22,18 @@ const char* class_of(ControlKind kind) {
 
 DWORD style_of(const ControlLayout& control) {
     DWORD style = WS_CHILD | WS_VISIBLE | (control.tab_index >= 0 ? WS_TABSTOP : 0);
+    if (control.flags & control_flags::starts_group) style |= WS_GROUP;
+    const bool takes_mouse = control.flags & control_flags::takes_mouse;
     switch (control.kind) {
     // Labels are painted see-through over the form (the form answers WM_CTLCOLORSTATIC):
-    // where two overlap, both texts show.
-    case ControlKind::label: return style | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT);
-    case ControlKind::picture: return style | SS_BITMAP;
+    // where two overlap, both texts show. One that takes the mouse is a control of
+    // its own, drawn beneath whatever lies over it, as buttons are.
+    case ControlKind::label:
+        return style | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT) |
+               (takes_mouse ? SS_NOTIFY | WS_CLIPSIBLINGS : 0) |
+               ((control.flags & control_flags::one_line) ? SS_ENDELLIPSIS : 0);
+    // The picture fills its rectangle at every DPI instead of sizing itself to the bitmap.
+    case ControlKind::picture: return style | SS_BITMAP | SS_REALSIZECONTROL | (takes_mouse ? SS_NOTIFY : 0);
     // No integral height: the list keeps the height of the layout; not sorted: file order.
     case ControlKind::list_box: return style | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
     case ControlKind::button: return style | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_MULTILINE;
@@ -41,7 +48,9 @@ DWORD style_of(const ControlLayout& control) {
 }
 
 DWORD ex_style_of(const ControlLayout& control) {
-    return control.kind == ControlKind::list_box || control.kind == ControlKind::text_box ? WS_EX_CLIENTEDGE : 0;
+    const bool sunken = control.kind == ControlKind::list_box || control.kind == ControlKind::text_box ||
+                        (control.flags & control_flags::sunken_border);
+    return sunken ? WS_EX_CLIENTEDGE : 0;
 }
 
 void add_tooltip(HWND tooltips, HWND form, HWND control, const char* text) {
