@@ -1,6 +1,7 @@
 #include "dialogs/configuration.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace velmora {
 namespace {

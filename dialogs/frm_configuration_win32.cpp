@@ -130,6 +130,7 @@ void create_configuration_controls(HWND window, ConfigurationWindow& data) {
             SetWindowTheme(control, L"", L"");
     }
 
+    // A child of the dialog, hidden until the pointer lights an item.
     data.shape1 = ui::create_form(shape1_class, "", WS_CHILD | WS_CLIPSIBLINGS, 0, RECT{}, window, nullptr);
     if (data.shape1) SetWindowLongPtrA(data.shape1, GWLP_ID, id_shape1);
 }
