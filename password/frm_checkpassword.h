@@ -28,9 +28,9 @@ inline constexpr unsigned checkpassword_timeout_ms = 20000;   // Timer1: from lo
 inline constexpr std::array<ui::ControlLayout, 4> frm_checkpassword_controls{{
     {.id = id_checkpassword_label1, .name = "Label1", .kind = ui::ControlKind::label,
      .text = "Type your screen saver password:", .left = 180, .top = 180, .width = 2535, .height = 330,
-     .tab_index = -1, .no_wrap = true},
+     .tab_index = -1, .flags = ui::control_flags::one_line},
     {.id = id_checkpassword_text1, .name = "Text1", .kind = ui::ControlKind::text_box, .text = "", .left = 180,
-     .top = 540, .width = 2040, .height = 285, .tab_index = 0, .masked = true},
+     .top = 540, .width = 2040, .height = 285, .tab_index = 0, .flags = ui::control_flags::masked},
     {.id = id_checkpassword_command1, .name = "Command1", .kind = ui::ControlKind::button, .text = "Ok",
      .left = 2790, .top = 180, .width = 915, .height = 330, .tab_index = 1},
     {.id = id_checkpassword_command2, .name = "Command2", .kind = ui::ControlKind::button, .text = "Cancel",

@@ -22,12 +22,18 @@ const char* class_of(ControlKind kind) {
 
 DWORD style_of(const ControlLayout& control) {
     DWORD style = WS_CHILD | WS_VISIBLE | (control.tab_index >= 0 ? WS_TABSTOP : 0);
+    if (control.flags & control_flags::starts_group) style |= WS_GROUP;
+    const bool takes_mouse = control.flags & control_flags::takes_mouse;
     switch (control.kind) {
     // Labels are painted see-through over the form (the form answers WM_CTLCOLORSTATIC):
-    // where two overlap, both texts show.
+    // where two overlap, both texts show. One that takes the mouse is a control of
+    // its own, drawn beneath whatever lies over it, as buttons are.
     case ControlKind::label:
-        return style | SS_NOPREFIX | (control.no_wrap ? SS_LEFTNOWORDWRAP : control.centred ? SS_CENTER : SS_LEFT);
-    case ControlKind::picture: return style | SS_BITMAP;
+        return style | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT) |
+               (takes_mouse ? SS_NOTIFY | WS_CLIPSIBLINGS : 0) |
+               ((control.flags & control_flags::one_line) ? SS_ENDELLIPSIS : 0);
+    // The picture fills its rectangle at every DPI instead of sizing itself to the bitmap.
+    case ControlKind::picture: return style | SS_BITMAP | SS_REALSIZECONTROL | (takes_mouse ? SS_NOTIFY : 0);
     // No integral height: the list keeps the height of the layout; not sorted: file order.
     case ControlKind::list_box: return style | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
     case ControlKind::button: return style | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_MULTILINE;
@@ -35,7 +41,7 @@ DWORD style_of(const ControlLayout& control) {
     case ControlKind::option_button: return style | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON;
     case ControlKind::text_box:
         style |= WS_CLIPSIBLINGS;
-        if (control.masked) style |= ES_PASSWORD;
+        if (control.flags & control_flags::masked) style |= ES_PASSWORD;
         return control.multi_line ? style | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
                                   : style | ES_AUTOHSCROLL;
     }
@@ -43,7 +49,9 @@ DWORD style_of(const ControlLayout& control) {
 }
 
 DWORD ex_style_of(const ControlLayout& control) {
-    return control.kind == ControlKind::list_box || control.kind == ControlKind::text_box ? WS_EX_CLIENTEDGE : 0;
+    const bool sunken = control.kind == ControlKind::list_box || control.kind == ControlKind::text_box ||
+                        (control.flags & control_flags::sunken_border);
+    return sunken ? WS_EX_CLIENTEDGE : 0;
 }
 
 void add_tooltip(HWND tooltips, HWND form, HWND control, const char* text) {
@@ -73,7 +81,7 @@ void create_controls(HWND form, std::span<const ControlLayout> controls, Scale s
         const bool bold = control->bold && made.bold_font;
         SendMessageA(child, WM_SETFONT, bold ? reinterpret_cast<WPARAM>(made.bold_font.get()) : dialog_font, FALSE);
         // The visual styles' edit control would show a dot.
-        if (control->masked) SendMessageA(child, EM_SETPASSWORDCHAR, '*', 0);
+        if (control->flags & control_flags::masked) SendMessageA(child, EM_SETPASSWORDCHAR, '*', 0);
         if (control->tooltip) {
             if (!made.tooltips)
                 made.tooltips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,

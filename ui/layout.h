@@ -21,6 +21,23 @@ struct Scale {
     static Scale at_dpi(int dpi_x, int dpi_y);
 };
 
+// What a control's kind does not settle, as bits of ControlLayout::flags.
+namespace control_flags {
+// A label or picture that gets the mouse itself (a static control otherwise lets
+// it through to the form): clicks, moves, its own cursor and tooltip.
+inline constexpr unsigned takes_mouse = 1;
+// Begins a group for the arrow keys; option buttons up to the next such control
+// are one set, of which at most one is selected.
+inline constexpr unsigned starts_group = 2;
+// A sunken edge inside the control's rectangle.
+inline constexpr unsigned sunken_border = 4;
+// A label kept to one line: a text wider than its rectangle ends in "..." rather
+// than losing its last words to a line below, out of sight.
+inline constexpr unsigned one_line = 8;
+// A text box that shows its input as "*".
+inline constexpr unsigned masked = 16;
+}  // namespace control_flags
+
 struct ControlLayout {
     int id;
     const char* name;
@@ -32,8 +49,7 @@ struct ControlLayout {
     bool centred = false;
     bool multi_line = false;       // with a vertical scroll bar
     const char* tooltip = nullptr;
-    bool masked = false;           // a text box that shows its input as "*"
-    bool no_wrap = false;          // a one-line label: clipped at its right edge, never wrapped out of sight
+    unsigned flags = 0;            // control_flags
 };
 
 // A rectangle in twips (left, top, width, height) in pixels at this scale.

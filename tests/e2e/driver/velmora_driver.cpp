@@ -184,14 +184,15 @@ int cmd_window(const Args& a) {
     const LONG style = GetWindowLongA(window, GWL_STYLE), ex_style = GetWindowLongA(window, GWL_EXSTYLE);
     std::printf("rect %ld %ld %ld %ld\n", bounds.left, bounds.top, bounds.right, bounds.bottom);
     std::printf("client %ld %ld\n", client.right, client.bottom);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    std::printf("origin %ld %ld\n", origin.x, origin.y);
     std::printf("topmost %d\n", (ex_style & WS_EX_TOPMOST) ? 1 : 0);
     std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
     std::printf("caption %d\n", (style & WS_CAPTION) == WS_CAPTION ? 1 : 0);
     std::printf("minimizebox %d\nmaximizebox %d\nsysmenu %d\n", (style & WS_MINIMIZEBOX) ? 1 : 0,
                 (style & WS_MAXIMIZEBOX) ? 1 : 0, (style & WS_SYSMENU) ? 1 : 0);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("origin %ld %ld\n", origin.x, origin.y);
+    std::printf("enabled %d\n", IsWindowEnabled(window) ? 1 : 0);
     std::printf("pid %lu\n", pid);
     std::printf("hwnd %lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
     std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -302,6 +303,25 @@ int cmd_saver_flags(const Args& a) {
 int cmd_close(const Args& a) {
     if (a.size() != 1) return 2;
     PostMessageA(require_window(a[0]), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+// A check box's or option button's state: 0 clear, 1 checked.
+int cmd_checked(const Args& a) {
+    if (a.size() != 2) return 2;
+    std::printf("%ld\n", static_cast<long>(SendMessageA(control(require_window(a[0]), a[1]), BM_GETCHECK, 0, 0)));
+    return 0;
+}
+
+// Appends the texts, one line, to a file: a stand-in program that a test makes
+// the shell start, to learn what it was asked to open.
+int cmd_record(const Args& a) {
+    if (a.empty()) return 2;
+    FILE* out = std::fopen(a[0].c_str(), "ab");
+    if (!out) return 1;
+    for (std::size_t i = 1; i < a.size(); ++i) std::fprintf(out, i > 1 ? " %s" : "%s", a[i].c_str());
+    std::fputc('\n', out);
+    std::fclose(out);
     return 0;
 }
 
@@ -681,6 +701,32 @@ int cmd_windows_of(const Args& a) {
     return 0;
 }
 
+// Puts the pointer at a point of the window's client area (of the screen for the
+// caption "-"), as the user's mouse would: the window under it gets the move and
+// sets its cursor.
+bool pointer_to(const Args& a) {
+    POINT at{std::atoi(a[1].c_str()), std::atoi(a[2].c_str())};
+    if (a[0] != "-") ClientToScreen(require_window(a[0]), &at);
+    return SetCursorPos(at.x, at.y) != FALSE;
+}
+
+int cmd_mouse_move(const Args& a) {
+    if (a.size() != 3) return 2;
+    return pointer_to(a) ? 0 : 1;
+}
+
+// The pointer to the point, then a press and release of the left button there.
+int cmd_mouse_click(const Args& a) {
+    if (a.size() != 3) return 2;
+    if (!pointer_to(a)) return 1;
+    sleep_ms(50);
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, input, sizeof *input) == 2 ? 0 : 1;
+}
+
 int cmd_cursor(const Args&) {
     CURSORINFO info{};
     info.cbSize = sizeof info;
@@ -708,10 +754,14 @@ const Command commands[] = {
     {"post-char", cmd_post_char, "post-char <caption> <character>"},
     {"post-key", cmd_post_key, "post-key <caption> <virtual key>    to the focused control"},
     {"click", cmd_click, "click <caption> [x y]"},
+    {"mouse-move", cmd_mouse_move, "mouse-move <caption>|- <x> <y>      the pointer to a client (or screen) point"},
+    {"mouse-click", cmd_mouse_click, "mouse-click <caption> <x> <y>       the pointer there, then a left click"},
     {"mouse-moves", cmd_mouse_moves, "mouse-moves <caption> <count> [interval ms]"},
     {"saver-flags", cmd_saver_flags, "saver-flags                         running and active"},
     {"close", cmd_close, "close <caption>                     posts WM_CLOSE"},
     {"press", cmd_press, "press <caption> <button id>"},
+    {"checked", cmd_checked, "checked <caption> <button id>       0 clear, 1 checked"},
+    {"record", cmd_record, "record <file> [text...]             appends the texts to the file"},
     {"list-items", cmd_list_items, "list-items <caption> <list id>"},
     {"list-select", cmd_list_select, "list-select <caption> <list id> <index>"},
     {"list-dblclick", cmd_list_dblclick, "list-dblclick <caption> <list id>"},
