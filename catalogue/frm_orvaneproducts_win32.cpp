@@ -16,6 +16,7 @@
 #include "catalogue/show_message_win32.h"
 #include "ui/controls_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/window_data_win32.h"
 #include "ui/program_win32.h"
 
 #include <algorithm>
@@ -32,7 +33,6 @@ struct WindowData {
     ui::FormControls controls;
 };
 
-WindowData* data_of(HWND window) { return reinterpret_cast<WindowData*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 bool is_label(HWND control) {
     const int id = GetDlgCtrlID(control);
@@ -91,13 +91,8 @@ void on_command(HWND window, WindowData& data, int id, int code) {
 // focused button as the default one, access keys, and the focused control kept
 // across deactivation.
 LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* data = new (std::nothrow) WindowData();
-        if (!data) return FALSE;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        return ui::default_procedure(window, message, wparam, lparam);
-    }
-    WindowData* data = data_of(window);
+    if (message == WM_NCCREATE) return ui::attach_data(window, new (std::nothrow) WindowData(), wparam, lparam);
+    WindowData* data = ui::data_of<WindowData>(window);
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
@@ -113,12 +108,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_COMMAND:
         on_command(window, *data, LOWORD(wparam), HIWORD(wparam));
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = ui::default_procedure(window, message, wparam, lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        delete data;
-        return result;
-    }
+    case WM_NCDESTROY:
+        return ui::release_data<WindowData>(window, wparam, lparam);
     default:
         break;
     }
@@ -141,7 +132,7 @@ HWND create_frm_orvaneproducts() {
 }
 
 void load_frm_orvaneproducts(HWND window) {
-    WindowData* data = data_of(window);
+    WindowData* data = ui::data_of<WindowData>(window);
     if (!data) return;
     data->state.app_folder = folder_of(ui::program_path());
     read_products_into_list(window, *data);

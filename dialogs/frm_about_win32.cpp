@@ -10,6 +10,7 @@
 #include "shell/shell_win32.h"
 #include "ui/controls_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/window_data_win32.h"
 #include "ui/message_loop_win32.h"
 #include "ui/program_win32.h"
 
@@ -23,7 +24,6 @@ struct AboutWindow {
     ui::GdiObject<HBITMAP> picture;  // shown by Image1, which does not own it
 };
 
-AboutWindow* data_of(HWND window) { return reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 void create_about_controls(HWND window, AboutWindow& data) {
     ui::create_controls(window, frm_about_controls, ui::screen_scale(), data.controls);
@@ -35,13 +35,8 @@ void create_about_controls(HWND window, AboutWindow& data) {
 }
 
 LRESULT CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* data = new (std::nothrow) AboutWindow();
-        if (!data) return FALSE;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        return ui::default_procedure(window, message, wparam, lparam);
-    }
-    AboutWindow* data = data_of(window);
+    if (message == WM_NCCREATE) return ui::attach_data(window, new (std::nothrow) AboutWindow(), wparam, lparam);
+    AboutWindow* data = ui::data_of<AboutWindow>(window);
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
@@ -52,12 +47,8 @@ LRESULT CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         if (LOWORD(wparam) == id_command1) DestroyWindow(window);
         if (LOWORD(wparam) == id_command2) shell_open(window, maker_home_page);
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = ui::default_procedure(window, message, wparam, lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        delete data;
-        return result;
-    }
+    case WM_NCDESTROY:
+        return ui::release_data<AboutWindow>(window, wparam, lparam);
     default:
         break;
     }

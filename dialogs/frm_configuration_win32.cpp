@@ -15,6 +15,7 @@
 #include "shell/shell_win32.h"
 #include "ui/controls_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/window_data_win32.h"
 #include "ui/program_win32.h"
 #include "ui/twips.h"
 
@@ -40,9 +41,6 @@ struct ConfigurationWindow {
     HCURSOR hand = nullptr;          // shared resource: never destroyed
 };
 
-ConfigurationWindow* data_of(HWND window) {
-    return reinterpret_cast<ConfigurationWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
 
 COLORREF colorref(Colour colour) { return RGB(colour.red, colour.green, colour.blue); }
 
@@ -102,7 +100,7 @@ void show_change(HWND window, ConfigurationWindow& data, const HoverChange& chan
 LRESULT CALLBACK item_subclass(HWND item, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR) {
     if (message == WM_MOUSEMOVE) {
         HWND window = GetParent(item);
-        if (ConfigurationWindow* data = data_of(window))
+        if (ConfigurationWindow* data = ui::data_of<ConfigurationWindow>(window))
             show_change(window, *data, item_mouse_move(data->state, GetDlgCtrlID(item)));
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(item, item_subclass, id);
@@ -166,13 +164,8 @@ void item_click(HWND window, int control_id) {
 }
 
 LRESULT CALLBACK configuration_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* data = new (std::nothrow) ConfigurationWindow();
-        if (!data) return FALSE;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        return ui::default_procedure(window, message, wparam, lparam);
-    }
-    ConfigurationWindow* data = data_of(window);
+    if (message == WM_NCCREATE) return ui::attach_data(window, new (std::nothrow) ConfigurationWindow(), wparam, lparam);
+    ConfigurationWindow* data = ui::data_of<ConfigurationWindow>(window);
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
@@ -212,12 +205,8 @@ LRESULT CALLBACK configuration_procedure(HWND window, UINT message, WPARAM wpara
         update_settings(read_choices(window), shell().settings, registry_settings());
         DestroyWindow(window);
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = ui::default_procedure(window, message, wparam, lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        delete data;
-        return result;
-    }
+    case WM_NCDESTROY:
+        return ui::release_data<ConfigurationWindow>(window, wparam, lparam);
     default:
         break;
     }

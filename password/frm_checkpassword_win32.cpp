@@ -8,6 +8,7 @@
 #include "shell/shell_win32.h"
 #include "ui/controls_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/window_data_win32.h"
 #include "ui/program_win32.h"
 
 #include <new>
@@ -32,7 +33,6 @@ struct PromptData {
 // At most one prompt at a time.
 HWND open_prompt = nullptr;
 
-PromptData* data_of(HWND window) { return reinterpret_cast<PromptData*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 struct BoxSearch {
     HWND owner;
@@ -93,12 +93,9 @@ void Command1_Click(HWND window, PromptData& data) {
 LRESULT CALLBACK prompt_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* loop = static_cast<FrameLoopState*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-        auto* data = new (std::nothrow) PromptData{.loop = *loop, .controls = {}};
-        if (!data) return FALSE;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        return ui::default_procedure(window, message, wparam, lparam);
+        return ui::attach_data(window, new (std::nothrow) PromptData{.loop = *loop, .controls = {}}, wparam, lparam);
     }
-    PromptData* data = data_of(window);
+    PromptData* data = ui::data_of<PromptData>(window);
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:

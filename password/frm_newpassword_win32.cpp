@@ -8,6 +8,7 @@
 #include "shell/shell_win32.h"
 #include "ui/controls_win32.h"
 #include "ui/forms_win32.h"
+#include "ui/window_data_win32.h"
 #include "ui/message_loop_win32.h"
 #include "ui/program_win32.h"
 
@@ -20,7 +21,6 @@ struct DialogData {
     ui::FormControls controls;
 };
 
-DialogData* data_of(HWND window) { return reinterpret_cast<DialogData*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 // Nothing of the dialog is used once a message box has been shown: the box runs
 // its own message loop, in which the dialog could be closed.
@@ -40,13 +40,8 @@ void OK_Click(HWND window) {
 }
 
 LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* data = new (std::nothrow) DialogData();
-        if (!data) return FALSE;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-        return ui::default_procedure(window, message, wparam, lparam);
-    }
-    DialogData* data = data_of(window);
+    if (message == WM_NCCREATE) return ui::attach_data(window, new (std::nothrow) DialogData(), wparam, lparam);
+    DialogData* data = ui::data_of<DialogData>(window);
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
@@ -58,12 +53,8 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         if (LOWORD(wparam) == id_newpassword_ok) OK_Click(window);
         else if (LOWORD(wparam) == id_newpassword_cancel) DestroyWindow(window);  // nothing stored
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = ui::default_procedure(window, message, wparam, lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        delete data;
-        return result;
-    }
+    case WM_NCDESTROY:
+        return ui::release_data<DialogData>(window, wparam, lparam);
     default:
         break;
     }

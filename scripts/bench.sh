@@ -156,7 +156,7 @@ soak() {
         echo "$minute $(awk '/^VmRSS/ { print $2 }' "/proc/$saver/status") $(drv handles "$windows_pid" | awk '{ print $2 }')" \
             >>"$samples"
     done
-    sleep 5  # the frame trace samples a few frames past each minute
+    sleep 15  # the frame trace samples a minute of frames, which runs a little longer than a minute
     stop_saver
     bash tests/e2e/session.sh stop "$session" >/dev/null
     trap - EXIT

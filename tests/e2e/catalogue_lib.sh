@@ -15,15 +15,7 @@ id_text1=201 id_text2=202 id_text3=203 id_list1=301
 
 vk_tab=9 vk_return=13
 
-# Wine's browser launcher runs xdg-open from PATH a moment after ShellExecute: this
-# one appends its argument to a file instead of opening a browser.
-opened_file="$VELMORA_WORK/opened.txt"
-opened_count=0
-mkdir -p "$VELMORA_WORK/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened_file" >"$VELMORA_WORK/bin/xdg-open"
-chmod +x "$VELMORA_WORK/bin/xdg-open"
-export PATH="$VELMORA_WORK/bin:$PATH"
-: >"$opened_file"
+fake_browser
 
 # One record of 20 fields ending in CR LF; fields 2 to 5 as given, verbatim (quote them
 # yourself), the unused ones empty.
@@ -95,21 +87,4 @@ expect_list() {  # expect_list WHAT SELECTED NAME...
         i=$((i + 1))
     done
     pass "$what"
-}
-
-# Waits for the next address the fake browser is given and compares it.
-expect_opened() {  # expect_opened WHAT ADDRESS
-    local want=$((opened_count + 1))
-    for _ in $(seq 1 100); do
-        [ "$(wc -l <"$opened_file")" -ge "$want" ] && break
-        sleep 0.1
-    done
-    opened_count=$want
-    expect_eq "$1" "$2" "$(sed -n "${want}p" "$opened_file")"
-}
-
-# Gives the shell a moment, then checks that nothing more was opened.
-expect_nothing_opened() {  # expect_nothing_opened WHAT
-    sleep 1
-    expect_eq "$1" "$opened_count" "$(wc -l <"$opened_file")"
 }

@@ -109,31 +109,7 @@ expect_checked() {  # expect_checked WHAT ID STATE
     expect_eq "$1" "$3" "$state"
 }
 
-# Wine's browser launcher runs xdg-open from PATH a moment after ShellExecute:
-# this one notes each address it is given instead of opening a browser.
-opened_file="$VELMORA_WORK/opened.txt"
-opened_count=0
-mkdir -p "$VELMORA_WORK/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened_file" >"$VELMORA_WORK/bin/xdg-open"
-chmod +x "$VELMORA_WORK/bin/xdg-open"
-export PATH="$VELMORA_WORK/bin:$PATH"
-: >"$opened_file"
-
-# Waits for the next line in the file of opened things and compares it.
-expect_opened() {  # expect_opened WHAT TEXT
-    local want=$((opened_count + 1))
-    for _ in $(seq 1 100); do
-        [ "$(wc -l <"$opened_file")" -ge "$want" ] && break
-        sleep 0.1
-    done
-    opened_count=$want
-    expect_eq "$1" "$2" "$(sed -n "${want}p" "$opened_file")"
-}
-
-expect_nothing_opened() {  # expect_nothing_opened WHAT
-    sleep 1
-    expect_eq "$1" "$opened_count" "$(wc -l <"$opened_file")"
-}
+fake_browser
 
 # The whole screen to a BMP file of the test's work folder, whose path is printed,
 # and the window's part of it as NAME.png in the captures folder.

@@ -47,6 +47,36 @@ wait_saver() {
     fail "the saver window never became top-most"
 }
 
+# Wine's browser launcher runs xdg-open from PATH a moment after ShellExecute:
+# fake_browser puts first on PATH one that notes each address it is given in
+# $opened_file instead of opening a browser.
+fake_browser() {
+    opened_file="$VELMORA_WORK/opened.txt"
+    opened_count=0
+    mkdir -p "$VELMORA_WORK/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened_file" >"$VELMORA_WORK/bin/xdg-open"
+    chmod +x "$VELMORA_WORK/bin/xdg-open"
+    export PATH="$VELMORA_WORK/bin:$PATH"
+    : >"$opened_file"
+}
+
+# Waits for the next address the fake browser is given and compares it.
+expect_opened() {  # expect_opened WHAT ADDRESS
+    local want=$((opened_count + 1))
+    for _ in $(seq 1 100); do
+        [ "$(wc -l <"$opened_file")" -ge "$want" ] && break
+        sleep 0.1
+    done
+    opened_count=$want
+    expect_eq "$1" "$2" "$(sed -n "${want}p" "$opened_file")"
+}
+
+# Gives the shell a moment, then checks that nothing more was opened.
+expect_nothing_opened() {  # expect_nothing_opened WHAT
+    sleep 1
+    expect_eq "$1" "$opened_count" "$(wc -l <"$opened_file")"
+}
+
 # Captures the screen into $VELMORA_WORK/NAME.bmp until it shows the saver's
 # first pass (the banner from row 51, a photograph from row 477, on 1024 x 768)
 # and nothing else but sparkles, for up to 10 s; prints the last check and
