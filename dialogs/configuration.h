@@ -15,7 +15,7 @@
 namespace velmora {
 
 // The maker's home page, opened by the settings dialog and the about box.
-inline constexpr const char* maker_home_page = "http://www.orvane.example.com/";
+inline constexpr const char* maker_home_page = "http://www.orvane.example/";
 
 struct TwipsRect {
     int left = 0, top = 0, width = 0, height = 0;

@@ -25,9 +25,9 @@ layout='501 Static 90 90 2310 1740
 411 Static 2520 90 2055 195 Velmora Saver
 412 Static 2520 330 2055 225 Developed By:
 413 Static 2520 600 2055 225 Orvane Software
-414 Static 2520 870 2055 225 help@orvane.example.com
-415 Static 2520 1200 2055 225 www.orvane.example.com
-416 Static 2460 1530 2145 225 Copyright (C) Orvane Software
+414 Static 2520 870 2055 225 mail@orvane.example
+415 Static 2520 1200 2055 225 www.orvane.example
+416 Static 2460 1530 2145 225 (C) Orvane Software
 102 Button 90 1920 3015 345 Want more screen savers? Click Here!
 101 Button 3270 1920 1275 345 Ok'
 controls=$(drv controls "$about_caption")
@@ -61,9 +61,9 @@ expect_eq "the settings dialog takes input again" 1 "$(field_of "$settings_capti
 
 open_about
 drv press "$about_caption" "$id_command2"
-expect_opened "the home-page button" 'http://www.orvane.example.com/'
+expect_opened "the home-page button" 'http://www.orvane.example/'
 drv press "$about_caption" "$id_command2"
-expect_opened "the home-page button again" 'http://www.orvane.example.com/'
+expect_opened "the home-page button again" 'http://www.orvane.example/'
 expect_eq "the about box stays open" 1 "$(field_of "$about_caption" visible)"
 drv press "$about_caption" "$id_command1"
 drv wait-gone "$about_caption" 10 || fail "Ok did not close the about box"

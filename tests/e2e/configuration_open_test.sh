@@ -38,7 +38,7 @@ reset_settings
 drv reg-set "$settings_key" install_path 'C:\Saver\'
 pid=$(open_settings)
 click_on "$id_label1"
-expect_opened "the maker link opens the home page" 'http://www.orvane.example.com/'
+expect_opened "the maker link opens the home page" 'http://www.orvane.example/'
 click_on "$id_label5"
 expect_document "Cool Downloads opens the catalogue" 'C:\Saver\catalog.doc'
 
