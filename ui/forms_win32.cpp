@@ -81,6 +81,16 @@ void follow_dpi_change(HWND window, WPARAM dpis, const RECT* suggested) {
         GetWindowRect(window, &now);
         const POINT at = suggested ? POINT{suggested->left, suggested->top} : POINT{now.left, now.top};
         SetWindowPos(window, nullptr, at.x, at.y, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Where the frame is drawn at another DPI than the one computed with (a
+        // system that scales no frames), the client area is made right by measure.
+        const Scale scale = Scale::at_dpi(dpi_x, dpi_y);
+        RECT client;
+        GetClientRect(window, &client);
+        const int short_x = twips_to_pixels(static_cast<double>(width_twips), scale.x) - client.right;
+        const int short_y = twips_to_pixels(static_cast<double>(height_twips), scale.y) - client.bottom;
+        if (short_x != 0 || short_y != 0)
+            SetWindowPos(window, nullptr, 0, 0, frame.right + short_x, frame.bottom + short_y,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     relayout_controls(window, Scale::at_dpi(dpi_x, dpi_y));
 }
