@@ -25,6 +25,9 @@ stop_session() {
         # shellcheck disable=SC1091
         . "$dir/env"
         wineserver -k </dev/null >/dev/null 2>&1 || true
+        # Gone before its folder is: a new prefix may get the old one's inode, and
+        # with it the same server folder, which a dying wineserver still removes.
+        wineserver -w </dev/null >/dev/null 2>&1 || true
     fi
     local server
     for server in xephyr xvfb; do
