@@ -39,6 +39,7 @@ grep -q "^lit area on the second monitor: None$" "$VELMORA_WORK/capture.log" ||
     fail "the second monitor is not all black"
 grep -q "^FAIL" "$VELMORA_WORK/capture.log" && fail "the primary monitor does not show the scene"
 pass "the scene on the primary monitor, the second one black"
+rm -f "$VELMORA_WORK/primary.bmp"
 keep_capture "$capture"
 
 # A click where only the second monitor is.
