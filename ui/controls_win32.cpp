@@ -54,9 +54,6 @@ void add_tooltip(HWND tooltips, HWND form, HWND control, const char* text) {
     SendMessageA(tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-// The form keeps its FormControls under this property, for the layout at a new DPI.
-constexpr const char* controls_property = "ui.controls";
-
 // The dialog font: the face of the system's dialog font, 8 points high.
 constexpr int dialog_font_height_twips = 160;
 
@@ -92,7 +89,7 @@ void create_controls(HWND form, std::span<const ControlLayout> controls, Scale s
     Fonts fonts = fonts_at(scale);
     made.bold_font = std::move(fonts.bold);
     made.dialog_font = std::move(fonts.dialog);
-    SetPropA(form, controls_property, &made);
+    SetPropA(form, form_controls_property, &made);
     for (const ControlLayout* control : creation_order(controls)) {
         const PixelRect place = to_pixels(*control, scale);
         HWND child = CreateWindowExA(ex_style_of(*control), class_of(control->kind), control->text, style_of(*control),
@@ -112,7 +109,7 @@ void create_controls(HWND form, std::span<const ControlLayout> controls, Scale s
 }
 
 void relayout_controls(HWND form, Scale scale) {
-    auto* made = static_cast<FormControls*>(GetPropA(form, controls_property));
+    auto* made = static_cast<FormControls*>(GetPropA(form, form_controls_property));
     if (!made) return;
     // The new fonts go to every control before the old ones are deleted: a control
     // must never hold a deleted font.

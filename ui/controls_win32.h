@@ -25,6 +25,9 @@ struct FormControls {
     std::vector<std::pair<const ControlLayout*, HWND>> made;
 };
 
+// The window property under which a form keeps its FormControls.
+inline constexpr const char* form_controls_property = "ui.controls";
+
 // Makes the controls at this scale (ui::form_scale of the form, from WM_CREATE on).
 // `made` must stay where it is for as long as the form lives.
 void create_controls(HWND form, std::span<const ControlLayout> controls, Scale scale, FormControls& made);

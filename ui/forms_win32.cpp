@@ -42,7 +42,8 @@ LRESULT CALLBACK form_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
     const LRESULT result = form->procedure ? form->procedure(window, message, wparam, lparam)
                                            : default_procedure(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
-        for (const char* property : {client_width_property, client_height_property, dpi_property})
+        for (const char* property :
+             {client_width_property, client_height_property, dpi_property, form_controls_property})
             RemovePropA(window, property);
         // The last counted window gone: the program's message loop ends.
         if (form->counted && live_windows().closed()) PostQuitMessage(0);
@@ -70,6 +71,7 @@ RECT frame_for_client(int client_width_twips, int client_height_twips, int dpi_x
 void follow_dpi_change(HWND window, WPARAM dpis, const RECT* suggested) {
     const int dpi_x = LOWORD(dpis), dpi_y = HIWORD(dpis);
     if (dpi_x <= 0 || dpi_y <= 0) return;
+    const Scale scale = Scale::at_dpi(dpi_x, dpi_y);
     SetPropA(window, dpi_property, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(MAKELONG(dpi_x, dpi_y))));
     const auto width_twips = reinterpret_cast<INT_PTR>(GetPropA(window, client_width_property));
     const auto height_twips = reinterpret_cast<INT_PTR>(GetPropA(window, client_height_property));
@@ -83,7 +85,6 @@ void follow_dpi_change(HWND window, WPARAM dpis, const RECT* suggested) {
         SetWindowPos(window, nullptr, at.x, at.y, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
         // Where the frame is drawn at another DPI than the one computed with (a
         // system that scales no frames), the client area is made right by measure.
-        const Scale scale = Scale::at_dpi(dpi_x, dpi_y);
         RECT client;
         GetClientRect(window, &client);
         const int short_x = twips_to_pixels(static_cast<double>(width_twips), scale.x) - client.right;
@@ -92,7 +93,7 @@ void follow_dpi_change(HWND window, WPARAM dpis, const RECT* suggested) {
             SetWindowPos(window, nullptr, 0, 0, frame.right + short_x, frame.bottom + short_y,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    relayout_controls(window, Scale::at_dpi(dpi_x, dpi_y));
+    relayout_controls(window, scale);
 }
 
 bool register_form(const FormClass& form) {
