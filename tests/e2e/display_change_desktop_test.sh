@@ -18,7 +18,7 @@ restart_own_session
 other='A window beyond the old screen'
 drv reg-set "$settings_key" music_on 0 >/dev/null
 start "$DRIVER" hold-window "$other" 60 820 300 >/dev/null
-drv wait-window "$other" 15 || fail "no window of our own"
+drv wait-window "$other" 30 || fail "no window of our own"
 expect_eq "the desktop at first" "0 0 800 600" "$(window_field "$other" desktop)"
 
 pid=$(start "$SCR" /s)

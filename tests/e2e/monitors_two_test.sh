@@ -11,7 +11,7 @@ other='A window on the second monitor'
 
 drv reg-set "$settings_key" music_on 0 >/dev/null
 start "$DRIVER" hold-window "$other" 60 1300 200 >/dev/null
-drv wait-window "$other" 15 || fail "no window of our own on the second monitor"
+drv wait-window "$other" 30 || fail "no window of our own on the second monitor"
 expect_eq "Wine reports two monitors" 2 "$(window_field "$other" monitors)"
 expect_eq "side by side" "0 0 2048 768" "$(window_field "$other" desktop)"
 
