@@ -38,17 +38,18 @@ stop_session() {
     rm -rf "$dir/prefix" "$dir/env" "$dir/xvfb.pid" "$dir/xephyr.pid" "$dir/display" "$dir/xephyr.display"
 }
 
-# A persistent wineserver, away from our own output.
+# A persistent wineserver, away from our own output. It puts itself in the
+# background once its socket is ready: a Wine program started before that may
+# race it for the server's folder and fail to start.
 start_wineserver() {
-    setsid wineserver -p </dev/null >>"$dir/wineserver.log" 2>&1 &
+    setsid wineserver -p </dev/null >>"$dir/wineserver.log" 2>&1
 }
 
 # Ends the running wineserver and starts another, which boots the prefix again.
 restart_wineserver() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
     wineserver -w </dev/null >/dev/null 2>&1 || true
-    start_wineserver
-    wine wineboot </dev/null >>"$dir/wineboot.log" 2>&1
+    start_wineserver && wine wineboot </dev/null >>"$dir/wineboot.log" 2>&1
 }
 
 # Says why the start failed, with the end of each log that has something to say,
@@ -118,7 +119,8 @@ export VELMORA_WINE_BUILD=$VELMORA_WINE_BUILD
 export VELMORA_WINE_32_SKIP="$VELMORA_WINE_32_SKIP"
 ENV
     # A persistent wineserver, then the prefix; all of it away from our own output.
-    start_wineserver
+    mkdir -p "$WINEPREFIX"
+    start_wineserver || start_failed "the wineserver did not start"
     wine wineboot -i </dev/null >"$dir/wineboot.log" 2>&1 || start_failed "wineboot failed"
     # Without a window manager, Wine waits 2 s on every hide of a managed window.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$dir/wineboot.log" 2>&1 ||
