@@ -96,7 +96,7 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
-        ui::create_controls(window, frm_orvaneproducts_controls, ui::screen_scale(), data->controls);
+        ui::create_controls(window, frm_orvaneproducts_controls, ui::form_scale(window), data->controls);
         // Command2 opens with the focus, so Enter presses it; from then on the dialog
         // manager makes whichever button has the focus the default one.
         SendDlgItemMessageA(window, id_command2, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);

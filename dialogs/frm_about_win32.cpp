@@ -26,7 +26,7 @@ struct AboutWindow {
 
 
 void create_about_controls(HWND window, AboutWindow& data) {
-    ui::create_controls(window, frm_about_controls, ui::screen_scale(), data.controls);
+    ui::create_controls(window, frm_about_controls, ui::form_scale(window), data.controls);
     data.picture.reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                                        MAKEINTRESOURCEA(IDB_PREVIEW_PICTURE), IMAGE_BITMAP, 0, 0,
                                                        LR_DEFAULTCOLOR)));

@@ -109,7 +109,7 @@ LRESULT CALLBACK item_subclass(HWND item, UINT message, WPARAM wparam, LPARAM lp
 
 void create_configuration_controls(HWND window, ConfigurationWindow& data) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    data.scale = ui::screen_scale();
+    data.scale = ui::form_scale(window);
     ui::create_controls(window, frm_configuration_controls, data.scale, data.controls);
 
     data.picture.reset(static_cast<HBITMAP>(

@@ -45,7 +45,7 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     if (!data) return ui::default_procedure(window, message, wparam, lparam);
     switch (message) {
     case WM_CREATE:
-        ui::create_controls(window, frm_newpassword_controls, ui::screen_scale(), data->controls);
+        ui::create_controls(window, frm_newpassword_controls, ui::form_scale(window), data->controls);
         SendDlgItemMessageA(window, id_newpassword_ok, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
         return 0;
     case WM_COMMAND:

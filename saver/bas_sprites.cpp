@@ -32,6 +32,16 @@ std::int32_t whole(double value) {
     return static_cast<std::int32_t>(value);
 }
 
+// The banner along the edge of this pass, the photograph along the other one.
+void place_along_edges(Scene& scene, const Screen& screen) {
+    SpriteSlot& banner = scene.sprites[banner_slot];
+    SpriteSlot& photo = scene.sprites[photograph_slot];
+    banner.sprite_y = scene.banner_on_top ? scene.edge_margin : (screen.screen_height - banner_height) - scene.edge_margin;
+    photo.sprite_y = banner.sprite_y == scene.edge_margin
+                         ? (screen.screen_height - scene.image_table[photo.sprite_image].height) - scene.edge_margin
+                         : scene.edge_margin;
+}
+
 void start_pass(Scene& scene, const Screen& screen, std::int32_t stored_speed) {
     // The settings dialog writes 0, 1 or 2, and higher stored speeds simply move
     // faster. Below 0 the pass would freeze (no motion, or backwards), and far above
@@ -42,7 +52,6 @@ void start_pass(Scene& scene, const Screen& screen, std::int32_t stored_speed) {
     banner.sprite_image = banner_row;
     scene.banner_on_top ^= 1;
     banner.sprite_x = screen.screen_width;
-    banner.sprite_y = scene.banner_on_top ? scene.edge_margin : (screen.screen_height - banner_height) - scene.edge_margin;
     banner.sprite_dx = -3.0 - speed;
 
     if (++scene.picture_index > last_photograph_row) scene.picture_index = first_photograph_row;
@@ -51,9 +60,7 @@ void start_pass(Scene& scene, const Screen& screen, std::int32_t stored_speed) {
     photo.sprite_image = scene.picture_index;
     photo.sprite_x = -photo_row.width;
     photo.sprite_dx = speed + 2.0;
-    photo.sprite_y = banner.sprite_y == scene.edge_margin
-                         ? (screen.screen_height - photo_row.height) - scene.edge_margin
-                         : scene.edge_margin;
+    place_along_edges(scene, screen);
     photo.sprite_active = 1;
 }
 
@@ -111,6 +118,11 @@ void init_game(Scene& scene, const Screen& screen, std::int32_t& frame_delay, Ra
     frame_delay = 50;
     init_sprites(scene, random);
     scene.edge_margin = screen.screen_height / 15.0;
+}
+
+void fit_scene_to_screen(Scene& scene, const Screen& screen) {
+    scene.edge_margin = screen.screen_height / 15.0;
+    place_along_edges(scene, screen);
 }
 
 void move_sprites(Scene& scene, const Screen& screen, std::int32_t speed, RandomSource& random) {

@@ -59,6 +59,11 @@ void init_sprites(Scene& scene, RandomSource& random);
 // Sets the frame length (50 ms) and sets up the scene for a window of the given size.
 void init_game(Scene& scene, const Screen& screen, std::int32_t& frame_delay, RandomSource& random);
 
+// The screen has a new size while the scene runs: the margin follows the new
+// height, and the banner and the photograph of the pass move to the edges they
+// run along, keeping their way across; the next pass starts from the new width.
+void fit_scene_to_screen(Scene& scene, const Screen& screen);
+
 // One frame of motion: a new pass when banner and photograph are both gone,
 // otherwise their movement; then perhaps a new sparkle, then anim_sprites.
 // `speed` is the setting (0 Normal, 1 Faster, 2 Fastest), read at each new pass;

@@ -97,6 +97,14 @@ void main_loop(ScreenSaver& saver) {
     saver.platform.unload_window();
 }
 
+void Form_DisplayChange(ScreenSaver& saver, const Screen& new_screen) {
+    FrameLoopState& loop = saver.loop;
+    if (!loop.activated) return;
+    loop.screen = new_screen;
+    prepare_buffers(loop.screen, saver.blitter);
+    fit_scene_to_screen(saver.scene, loop.screen);
+}
+
 void Form_MouseMove(ScreenSaver& saver) {
     ++saver.loop.activity;
 }

@@ -76,6 +76,12 @@ void Form_Load(ScreenSaver& saver);
 void Form_Activate(ScreenSaver& saver, const Screen& maximised_window);
 void main_loop(ScreenSaver& saver);
 
+// The screen changed while the saver runs (its size, or its monitors): the
+// buffers are made again, black, for the new screen, and the scene goes on
+// along the new edges. Before the first activation nothing is to be done: the
+// activation measures the screen itself.
+void Form_DisplayChange(ScreenSaver& saver, const Screen& new_screen);
+
 void Form_MouseMove(ScreenSaver& saver);
 void Form_Click(ScreenSaver& saver);
 void Form_KeyPress(ScreenSaver& saver);  // a key that produced a character

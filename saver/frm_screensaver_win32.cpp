@@ -1,6 +1,7 @@
-// The full-screen saver window: black, borderless, covering the screen, top-most,
-// with the cursor hidden. Its handlers only feed the frame loop's counters; the
-// loop itself runs from the first activation (frm_screensaver.cpp).
+// The full-screen saver window: black, borderless, covering every monitor, top-most,
+// with the cursor hidden. The scene runs on the primary monitor; the others stay
+// black. Its handlers only feed the frame loop's counters; the loop itself runs
+// from the first activation (frm_screensaver.cpp).
 #include "password/password_win32.h"
 #include "saver/frame_trace_win32.h"
 #include "saver/frm_screensaver.h"
@@ -112,17 +113,60 @@ SaverWindow* saver_of(HWND window) {
     return reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
+// The desktop of every monitor together.
+RECT all_monitors() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// The scene's screen: the primary monitor, whose top-left corner is the desktop's (0, 0).
+Screen primary_screen() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// Puts the window over every monitor (maximised it would cover one) and draws in
+// desktop coordinates: the window's own DC, which the buffers' transfers use too,
+// has the desktop's (0, 0), the primary monitor's corner, as its origin.
+void cover_every_monitor(HWND window) {
+    const RECT all = all_monitors();
+    SetWindowPos(window, nullptr, all.left, all.top, all.right - all.left, all.bottom - all.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    HDC own = GetDC(window);
+    SetViewportOrgEx(own, -corner.x, -corner.y, nullptr);
+    ReleaseDC(window, own);
+}
+
+// The window's area in desktop coordinates.
+RECT desktop_area_of(HWND window, RECT client_area) {
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    OffsetRect(&client_area, corner.x, corner.y);
+    return client_area;
+}
+
 void run_first_activation(HWND window, SaverWindow& owner) {
     owner.in_activation = true;
-    if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
+    cover_every_monitor(window);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     process_pending_events();
-    RECT client;
-    GetClientRect(window, &client);
     owner.blitter.create(window);
     SetTimer(window, music_status_timer, music_status_interval_ms, nullptr);
-    Form_Activate(owner.saver, Screen{client.right - client.left, client.bottom - client.top});
+    Form_Activate(owner.saver, primary_screen());
     owner.in_activation = false;
+}
+
+// A new resolution or another set of monitors: the window covers them all again
+// and turns black at once, before the next frame; the scene then goes on on the
+// primary monitor at its new size.
+void follow_display_change(HWND window, SaverWindow& owner) {
+    cover_every_monitor(window);
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT area = desktop_area_of(window, client);
+    HDC own = GetDC(window);
+    FillRect(own, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(window, own);
+    Form_DisplayChange(owner.saver, primary_screen());
 }
 
 LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -135,13 +179,9 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         timeBeginPeriod(1);  // frames of 50 ms, not stretched to the 15.6 ms tick
         Form_Load(owner->saver);
         return 0;
-    case WM_GETMINMAXINFO: {
-        // Maximised, the window covers the whole screen, taskbar included.
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
-        limits->ptMaxPosition = {0, 0};
-        limits->ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    case WM_DISPLAYCHANGE:
+        if (owner) follow_display_change(window, *owner);
         return 0;
-    }
     case WM_ACTIVATE:
         // The frame loop runs from a message of its own: the activation must finish
         // first, so that the window holds the keyboard focus while the loop runs.
@@ -182,12 +222,17 @@ LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARA
         break;
     case WM_PAINT:
         if (owner && !owner->platform.repaints_itself) {
-            // Uncovered parts show the frame as last composed, sprites included.
+            // Uncovered parts show the frame as last composed, sprites included, on
+            // the primary monitor, and black on the others.
             PAINTSTRUCT paint;
             BeginPaint(window, &paint);
-            const RECT& r = paint.rcPaint;
-            owner->blitter.bit_blt(Surface::screen, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                                   Surface::background_work, r.left, r.top, RasterOp::srccopy);
+            const RECT area = desktop_area_of(window, paint.rcPaint);
+            FillRect(paint.hdc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            const Screen& scene = owner->saver.loop.screen;
+            RECT frame{0, 0, scene.screen_width, scene.screen_height}, r;
+            if (IntersectRect(&r, &area, &frame))
+                owner->blitter.bit_blt(Surface::screen, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                       Surface::background_work, r.left, r.top, RasterOp::srccopy);
             EndPaint(window, &paint);
             return 0;
         }
@@ -219,13 +264,12 @@ const ui::FormClass frm_screensaver{.name = "frm_screensaver",
 
 void show_frm_screensaver() {
     // Top-most comes with the first activation, once the window is set up.
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    HWND window = ui::create_form(frm_screensaver, saver_window_caption, WS_POPUP, 0, screen, nullptr, nullptr);
+    HWND window = ui::create_form(frm_screensaver, saver_window_caption, WS_POPUP, 0, all_monitors(), nullptr, nullptr);
     if (!window) {
         shell().saver_running = false;  // nothing to wait for
         return;
     }
-    ShowWindow(window, SW_SHOWMAXIMIZED);
+    ShowWindow(window, SW_SHOWNORMAL);
     // Should the system not activate us (another program holding the foreground),
     // the saver still starts.
     if (SaverWindow* owner = saver_of(window); owner && !owner->activation_posted) {

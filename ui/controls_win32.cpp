@@ -64,22 +64,50 @@ void add_tooltip(HWND tooltips, HWND form, HWND control, const char* text) {
     SendMessageA(tooltips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// The dialog font: the face of the system's dialog font, 8 points high.
+constexpr int dialog_font_height_twips = 160;
+
+struct Fonts {
+    GdiObject<HFONT> bold, dialog;
+};
+
+Fonts fonts_at(Scale scale) {
+    Fonts fonts;
+    fonts.bold.reset(CreateFontA(-twips_to_pixels(bold_font_height_twips, scale.y), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                                 FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, bold_font_face));
+    // The stock dialog font has the system DPI's size; the face is what is taken from it.
+    LOGFONTA face{};
+    if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face) == sizeof face) {
+        face.lfHeight = -twips_to_pixels(dialog_font_height_twips, scale.y);
+        face.lfWidth = 0;
+        fonts.dialog.reset(CreateFontIndirectA(&face));
+    }
+    return fonts;
+}
+
+WPARAM font_for(const ControlLayout& control, const FormControls& made) {
+    if (control.bold && made.bold_font) return reinterpret_cast<WPARAM>(made.bold_font.get());
+    if (made.dialog_font) return reinterpret_cast<WPARAM>(made.dialog_font.get());
+    return reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 }  // namespace
 
 void create_controls(HWND form, std::span<const ControlLayout> controls, Scale scale, FormControls& made) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    const auto dialog_font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    made.bold_font.reset(CreateFontA(-twips_to_pixels(bold_font_height_twips, scale.y), 0, 0, 0, FW_BOLD, FALSE,
-                                     FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, bold_font_face));
+    Fonts fonts = fonts_at(scale);
+    made.bold_font = std::move(fonts.bold);
+    made.dialog_font = std::move(fonts.dialog);
+    SetPropA(form, form_controls_property, &made);
     for (const ControlLayout* control : creation_order(controls)) {
         const PixelRect place = to_pixels(*control, scale);
         HWND child = CreateWindowExA(ex_style_of(*control), class_of(control->kind), control->text, style_of(*control),
                                      place.left, place.top, place.width, place.height, form,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
         if (!child) continue;
-        const bool bold = control->bold && made.bold_font;
-        SendMessageA(child, WM_SETFONT, bold ? reinterpret_cast<WPARAM>(made.bold_font.get()) : dialog_font, FALSE);
+        made.made.emplace_back(control, child);
+        SendMessageA(child, WM_SETFONT, font_for(*control, made), FALSE);
         // The visual styles' edit control would show a dot.
         if (control->flags & control_flags::masked) SendMessageA(child, EM_SETPASSWORDCHAR, '*', 0);
         if (control->tooltip) {
@@ -90,6 +118,25 @@ void create_controls(HWND form, std::span<const ControlLayout> controls, Scale s
             if (made.tooltips) add_tooltip(made.tooltips, form, child, control->tooltip);
         }
     }
+}
+
+void relayout_controls(HWND form, Scale scale) {
+    auto* made = static_cast<FormControls*>(GetPropA(form, form_controls_property));
+    if (!made) return;
+    // The new fonts go to every control before the old ones are deleted: a control
+    // must never hold a deleted font.
+    Fonts fonts = fonts_at(scale);
+    std::swap(made->bold_font, fonts.bold);
+    std::swap(made->dialog_font, fonts.dialog);
+    for (const auto& [control, child] : made->made) {
+        if (!IsWindow(child)) continue;
+        const PixelRect place = to_pixels(*control, scale);
+        SendMessageA(child, WM_SETFONT, font_for(*control, *made), FALSE);
+        SetWindowPos(child, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The labels are see-through: the form paints behind them again, then they draw.
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace ui

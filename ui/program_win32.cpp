@@ -15,6 +15,15 @@ int screen_dpi(int axis) {
     return dpi;
 }
 
+// Per-monitor DPI came with Windows 8.1 (shcore) and 10 (user32): looked up by
+// name, so the program still starts on the Windows before them.
+template <class Function>
+Function system_function(const char* library, const char* name) {
+    HMODULE module = GetModuleHandleA(library);
+    if (!module) module = LoadLibraryA(library);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 }  // namespace
 
 std::string program_path() {
@@ -33,6 +42,26 @@ std::string program_path() {
 int screen_dpi_x() { return screen_dpi(LOGPIXELSX); }
 int screen_dpi_y() { return screen_dpi(LOGPIXELSY); }
 Scale screen_scale() { return Scale::at_dpi(screen_dpi_x(), screen_dpi_y()); }
+
+int monitor_dpi(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto get_dpi_for_monitor = system_function<GetDpiForMonitorFunction>("shcore.dll", "GetDpiForMonitor");
+    constexpr int effective_dpi = 0;  // MDT_EFFECTIVE_DPI: the DPI the user chose for that monitor
+    UINT dpi_x = 0, dpi_y = 0;
+    if (monitor && get_dpi_for_monitor && SUCCEEDED(get_dpi_for_monitor(monitor, effective_dpi, &dpi_x, &dpi_y)) &&
+        dpi_y > 0)
+        return static_cast<int>(dpi_y);
+    return screen_dpi_y();
+}
+
+int window_dpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto get_dpi_for_window = system_function<GetDpiForWindowFunction>("user32.dll", "GetDpiForWindow");
+    if (get_dpi_for_window) {
+        if (const UINT dpi = get_dpi_for_window(window); dpi > 0) return static_cast<int>(dpi);
+    }
+    return monitor_dpi(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
+}
 
 ProgramVersion program_version() {
     const std::string path = program_path();

@@ -1,8 +1,11 @@
 // What a program knows about itself and its screen: its own path, the screen's
-// DPI as twips per pixel, and its version from its version resource.
+// DPI as twips per pixel, each monitor's own DPI, and its version from its
+// version resource.
 #pragma once
 
 #include "ui/layout.h"
+
+#include <windows.h>
 
 #include <string>
 
@@ -15,6 +18,12 @@ std::string program_path();
 int screen_dpi_x();
 int screen_dpi_y();
 Scale screen_scale();
+
+// A monitor's own DPI where Windows keeps one per monitor (8.1 and later, for a
+// program that declares itself per-monitor aware); the screen's DPI elsewhere.
+int monitor_dpi(HMONITOR monitor);
+// The DPI Windows gives this window now (10 and later), else its monitor's.
+int window_dpi(HWND window);
 
 struct ProgramVersion {
     int major = 0, minor = 0, revision = 0;

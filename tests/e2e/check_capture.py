@@ -6,7 +6,9 @@
 The banner (sheet rectangle 2, 2, 1134 x 73) must appear pixel for pixel in the
 rows from BANNER_TOP, at some horizontal offset; one of the ten photographs must
 appear pixel for pixel in the 240 rows from PHOTO_TOP; everything else must be
-black apart from a few sparkles (at most five, 15 x 21 each).
+black apart from a few sparkles (at most five, 15 x 21 each). A sparkle may lie
+over the banner or the photograph: it is ORed onto them, so a pixel there may
+differ from the sheet only by having more bits set.
 """
 import sys
 
@@ -18,8 +20,16 @@ PHOTOS = [(4, 82, 320, 240), (335, 84, 320, 240), (856, 84, 203, 240), (5, 582, 
           (666, 84, 174, 240), (664, 330, 353, 240)]
 
 
+SPARKLE_PIXELS = 5 * 15 * 21
+
+
+def covers(screen_pixel, sheet_pixel):
+    """The screen shows the sheet's pixel, perhaps with a sparkle ORed onto it."""
+    return all(s | p == s for s, p in zip(screen_pixel, sheet_pixel))
+
+
 def find_offset(screen, sheet, rect, top):
-    """The screen x at which the sheet rectangle's visible part matches exactly, or None."""
+    """The screen x at which the sheet rectangle's visible part matches, or None."""
     sx, sy, w, h = rect
     width = screen.width
     # Only a match that includes some of the picture's lit pixels counts: black on black proves nothing.
@@ -29,10 +39,12 @@ def find_offset(screen, sheet, rect, top):
         if len(visible) < 8 or not any(i in lit_columns for i, _ in visible):
             continue
         # Cheap test on one row first, then the whole rectangle.
-        if any(screen.getpixel((col, top + h // 2)) != sheet.getpixel((sx + i, sy + h // 2)) for i, col in visible):
+        if not all(covers(screen.getpixel((col, top + h // 2)), sheet.getpixel((sx + i, sy + h // 2)))
+                   for i, col in visible):
             continue
-        if all(screen.getpixel((col, top + j)) == sheet.getpixel((sx + i, sy + j))
-               for j in range(h) for i, col in visible):
+        pairs = [(screen.getpixel((col, top + j)), sheet.getpixel((sx + i, sy + j)))
+                 for j in range(h) for i, col in visible]
+        if all(covers(s, p) for s, p in pairs) and sum(s != p for s, p in pairs) <= SPARKLE_PIXELS:
             return x, [col for _, col in visible]
     return None
 

@@ -102,3 +102,32 @@ end_leftovers() {
     drv close "$saver_caption" >/dev/null 2>&1 || true
 }
 trap end_leftovers EXIT
+
+# A Wine session of the test's own (session.sh), for what the shared one cannot
+# be given: a second monitor, another DPI, a virtual desktop. It replaces the
+# shared session's environment for the rest of the test and is stopped when the
+# test ends, however it ends.
+own_session() {  # own_session [WIDTHxHEIGHT[+WIDTHxHEIGHT...]]
+    own_session_dir="$VELMORA_WORK/session"
+    trap end_own_session EXIT
+    bash "$(dirname "${BASH_SOURCE[0]}")/session.sh" start "$own_session_dir" "${1:-1024x768}" \
+        >"$VELMORA_WORK/session.log" 2>&1 || { cat "$VELMORA_WORK/session.log"; fail "no Wine session of our own"; }
+    # shellcheck disable=SC1091
+    . "$own_session_dir/env"
+}
+
+# A new wineserver for the own session: Wine reads DPI, monitors and its desktop once.
+restart_own_session() {
+    bash "$(dirname "${BASH_SOURCE[0]}")/session.sh" restart "$own_session_dir" >>"$VELMORA_WORK/session.log" 2>&1 ||
+        fail "the wineserver did not start again"
+}
+
+end_own_session() {
+    end_leftovers
+    bash "$(dirname "${BASH_SOURCE[0]}")/session.sh" stop "$own_session_dir" >/dev/null 2>&1 || true
+}
+
+# A capture kept beside the test's output as PNG (the BMP is dropped).
+keep_capture() {  # keep_capture FILE.bmp -> FILE.png
+    convert "$1" "${1%.bmp}.png" && rm -f "$1"
+}

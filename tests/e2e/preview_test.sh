@@ -10,7 +10,7 @@ picture_class="Velmora Preview Picture"
 # start_preview CAPTION WIDTH HEIGHT: a host with that client size, and the
 # preview in it; prints the preview's process id.
 start_preview() {
-    start "$DRIVER" hold-window "$1" 60 "$2" "$3" >/dev/null
+    start "$DRIVER" hold-window "$1" 60 50 50 "$2" "$3" >/dev/null
     drv wait-window "$1" 10 || fail "no host window $1"
     start "$SCR" /p "$(window_field "$1" hwnd)"
 }

@@ -196,6 +196,11 @@ int cmd_window(const Args& a) {
     std::printf("pid %lu\n", pid);
     std::printf("hwnd %lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
     std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // Every monitor's desktop together: left top right bottom, and how many monitors.
+    std::printf("desktop %d %d %d %d\n", GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    std::printf("monitors %d\n", GetSystemMetrics(SM_CMONITORS));
     return 0;
 }
 
@@ -550,10 +555,8 @@ int cmd_reg_delete_value(const Args& a) {
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND ? 0 : 1;
 }
 
-// The whole screen as a 24-bit bottom-up BMP file.
-int cmd_capture(const Args& a) {
-    if (a.size() != 1) return 2;
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+// A part of the screen as a 24-bit bottom-up BMP file.
+bool capture(const std::string& file, int left, int top, int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -565,17 +568,17 @@ int cmd_capture(const Args& a) {
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ original = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
     GdiFlush();
     const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u, image_size = row * height;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + image_size;
-    FILE* out = std::fopen(a[0].c_str(), "wb");
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + image_size;
+    FILE* out = std::fopen(file.c_str(), "wb");
     bool written = false;
     if (out) {
-        written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+        written = std::fwrite(&header, sizeof header, 1, out) == 1 &&
                   std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
                   std::fwrite(bits, image_size, 1, out) == 1;
         std::fclose(out);
@@ -584,24 +587,85 @@ int cmd_capture(const Args& a) {
     DeleteObject(section);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return written ? 0 : 1;
+    return written;
+}
+
+// The primary monitor.
+int cmd_capture(const Args& a) {
+    if (a.size() != 1) return 2;
+    return capture(a[0], 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) ? 0 : 1;
+}
+
+// Every monitor: the whole desktop.
+int cmd_capture_desktop(const Args& a) {
+    if (a.size() != 1) return 2;
+    return capture(a[0], GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                   GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN))
+               ? 0
+               : 1;
+}
+
+// A window's outer rectangle, as the user sees it.
+int cmd_capture_window(const Args& a) {
+    if (a.size() != 2) return 2;
+    RECT r;
+    GetWindowRect(require_window(a[0]), &r);
+    return capture(a[1], r.left, r.top, r.right - r.left, r.bottom - r.top) ? 0 : 1;
+}
+
+// Tells a window that its DPI changed, as Windows does when it is moved to a
+// monitor of another DPI, suggesting its present place. The suggested rectangle
+// is handed over in the target's own memory, as Windows hands it.
+int cmd_dpi_changed(const Args& a) {
+    if (a.size() != 2) return 2;
+    HWND window = require_window(a[0]);
+    const int dpi = std::atoi(a[1].c_str());
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    bool sent = false;
+    if (remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
+        DWORD_PTR result = 0;
+        sent = SendMessageTimeoutA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote),
+                                   SMTO_ABORTIFHUNG, 10000, &result) != 0;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return sent ? 0 : 1;
+}
+
+// Changes the resolution of the (virtual) screen, as the display settings do.
+int cmd_display_mode(const Args& a) {
+    if (a.size() != 2) return 2;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(std::atoi(a[0].c_str()));
+    mode.dmPelsHeight = static_cast<DWORD>(std::atoi(a[1].c_str()));
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsA(&mode, 0);
+    std::printf("result %ld\nscreen %d %d\n", result, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
 
 // A plain top-level window with this caption, kept for `seconds` (a stand-in for
-// another program's window: a running saver, or the host of a preview).
-// A plain window standing in for another program's (the Display Properties
-// preview box, say), optionally with a given client size.
+// another program's window: a running saver, the host of a preview, a window on
+// another monitor), at 50, 50 or where asked, optionally with a given client size.
+// It clips its children, as the host of a preview should, so that its own
+// painting never covers the guest's.
 int cmd_hold_window(const Args& a) {
-    if (a.size() != 2 && a.size() != 4) return 2;
-    // Clipping its children, as a host of a preview should, so that its own
-    // painting never covers the guest's.
+    if (a.size() != 2 && a.size() != 4 && a.size() != 6) return 2;
+    const int left = a.size() >= 4 ? std::atoi(a[2].c_str()) : 50, top = a.size() >= 4 ? std::atoi(a[3].c_str()) : 50;
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
     RECT frame{0, 0, 300, 200};
-    if (a.size() == 4) {
-        frame = {0, 0, std::atoi(a[2].c_str()), std::atoi(a[3].c_str())};
+    if (a.size() == 6) {
+        frame = {0, 0, std::atoi(a[4].c_str()), std::atoi(a[5].c_str())};
         AdjustWindowRect(&frame, style, FALSE);
     }
-    HWND window = CreateWindowExA(0, "STATIC", a[0].c_str(), style, 50, 50, frame.right - frame.left,
+    HWND window = CreateWindowExA(0, "STATIC", a[0].c_str(), style, left, top, frame.right - frame.left,
                                   frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) return 1;
     const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atof(a[1].c_str()) * 1000);
@@ -771,8 +835,12 @@ const Command commands[] = {
     {"reg-set", cmd_reg_set, "reg-set <HKCU key> <value> <text>"},
     {"reg-delete", cmd_reg_delete, "reg-delete <HKCU key>"},
     {"reg-delete-value", cmd_reg_delete_value, "reg-delete-value <HKCU key> <value>"},
-    {"capture", cmd_capture, "capture <file.bmp>                  the whole screen"},
-    {"hold-window", cmd_hold_window, "hold-window <caption> <seconds> [client w h]  a window of our own, then gone"},
+    {"capture", cmd_capture, "capture <file.bmp>                  the whole (primary) screen"},
+    {"capture-desktop", cmd_capture_desktop, "capture-desktop <file.bmp>          every monitor"},
+    {"capture-window", cmd_capture_window, "capture-window <caption> <file.bmp> the window as shown"},
+    {"dpi-changed", cmd_dpi_changed, "dpi-changed <caption> <dpi>         sends WM_DPICHANGED"},
+    {"display-mode", cmd_display_mode, "display-mode <width> <height>       ChangeDisplaySettings"},
+    {"hold-window", cmd_hold_window, "hold-window <caption> <seconds> [left top [client w h]]  a window of ours"},
     {"hold-fullscreen", cmd_hold_fullscreen, "hold-fullscreen <caption> <seconds>  a bare full-screen window"},
     {"handles", cmd_handles, "handles <pid>                       how many kernel handles it holds"},
     {"close-child", cmd_close_child, "close-child <caption>               posts WM_CLOSE to its first child"},

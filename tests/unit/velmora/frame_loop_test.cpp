@@ -186,5 +186,38 @@ TEST_F(FrameLoopFixture, RepaintHappensOnceOnRequest) {
     EXPECT_EQ(frames, 8);
 }
 
+TEST_F(FrameLoopFixture, DisplayChangeMakesTheBuffersAgainAndTheSceneGoesOnAlongTheNewEdges) {
+    // Frame 4's events: the screen grows to 1024 x 768, showing whatever it showed.
+    Pixels& screen = raster.surface(Surface::screen);
+    double banner_x = 0;
+    run(6, {{4, [&] {
+                 banner_x = saver.scene.sprites[1].sprite_x;
+                 screen = Pixels(1024, 768, 0x808080);
+                 Form_DisplayChange(saver, Screen{1024, 768});
+                 EXPECT_EQ(saver.loop.screen.screen_width, 1024);
+                 EXPECT_EQ(saver.loop.screen.screen_height, 768);
+                 for (Surface buffer : {Surface::background_work, Surface::background_copy}) {
+                     EXPECT_EQ(raster.surface(buffer).width, 1024);
+                     EXPECT_EQ(raster.surface(buffer).height, 768);
+                 }
+                 // The whole new screen is the black backdrop again.
+                 for (std::uint32_t pixel : screen.data) ASSERT_EQ(pixel, 0u);
+             }},
+            {5, [&] {
+                 // The banner went on from where it was, along the new top edge.
+                 EXPECT_DOUBLE_EQ(saver.scene.sprites[1].sprite_x, banner_x - 3);
+                 EXPECT_DOUBLE_EQ(saver.scene.sprites[1].sprite_y, 768 / 15.0);
+                 EXPECT_DOUBLE_EQ(saver.scene.sprites[2].sprite_y, 768 - 240 - 768 / 15.0);
+             }}});
+    EXPECT_EQ(frames, 6);
+}
+
+TEST_F(FrameLoopFixture, DisplayChangeBeforeTheFirstActivationLeavesTheMeasuringToIt) {
+    Form_Load(saver);
+    Form_DisplayChange(saver, Screen{1024, 768});
+    EXPECT_EQ(saver.loop.screen.screen_width, 0);
+    EXPECT_EQ(raster.transfers_to_screen, 0);
+}
+
 }  // namespace
 }  // namespace velmora

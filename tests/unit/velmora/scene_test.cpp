@@ -127,6 +127,39 @@ TEST_F(SceneFixture, SwitchingOffHappensInTheMotionStepAtTheExactBounds) {
     EXPECT_DOUBLE_EQ(slot(1).sprite_x, 640);
 }
 
+TEST_F(SceneFixture, ANewScreenSizeMovesThePassToTheNewEdgesAndKeepsItsWayAcross) {
+    struct Case {
+        int passes;  // 1: banner along the top; 2: along the bottom
+        int width, height;
+        double margin, banner_y, photo_y;
+    };
+    const Case cases[] = {
+        {1, 1024, 768, 51.2, 51.2, 768 - 240 - 51.2},
+        {2, 1024, 768, 51.2, 768 - 73 - 51.2, 51.2},
+        {1, 640, 480, 32, 32, 208},
+    };
+    for (const Case& c : cases) {
+        scene = Scene{};
+        set_up(800, 600);
+        frame();
+        for (int pass = 1; pass < c.passes; ++pass) {
+            scene.sprites[1].sprite_active = scene.sprites[2].sprite_active = 0;
+            frame();
+        }
+        for (int i = 0; i < 10; ++i) frame();
+        const SpriteSlot banner = slot(1), photo = slot(2);
+        fit_scene_to_screen(scene, Screen{c.width, c.height});
+        EXPECT_DOUBLE_EQ(scene.edge_margin, c.margin);
+        EXPECT_DOUBLE_EQ(slot(1).sprite_y, c.banner_y) << c.passes << " " << c.width;
+        EXPECT_DOUBLE_EQ(slot(2).sprite_y, c.photo_y) << c.passes << " " << c.width;
+        EXPECT_DOUBLE_EQ(slot(1).sprite_x, banner.sprite_x);
+        EXPECT_DOUBLE_EQ(slot(2).sprite_x, photo.sprite_x);
+        EXPECT_EQ(slot(1).sprite_active, banner.sprite_active);
+        EXPECT_EQ(slot(2).sprite_active, photo.sprite_active);
+        EXPECT_EQ(scene.banner_on_top, c.passes == 1 ? 1 : 0);
+    }
+}
+
 TEST_F(SceneFixture, SparklesPlaySevenImagesThenSwitchOff) {
     set_up(640, 480);
     // Slot int(0.5 * 5 + 1) + 3 = 6, at x = int(0.25 * 640 + 1), y = int(0.5 * 480 + 1).
