@@ -17,6 +17,9 @@ std::pair<int, int> extent(int old_position, int position, int size) {
     return {position, size};
 }
 
+// Copying this many pixels more costs less than a second update.
+constexpr std::int64_t small_waste = 64 * 1024;
+
 std::int64_t area(const Rect& r) {
     return std::int64_t(r.width) * r.height;
 }
@@ -39,7 +42,8 @@ void gather(std::vector<Update>& updates, const Rect& area);
 }  // namespace
 
 bool joins_update(const Rect& gathered, const Rect& next) {
-    return area(bounding_box(gathered, next)) <= 2 * (area(gathered) + area(next));
+    const std::int64_t both = area(gathered) + area(next), box = area(bounding_box(gathered, next));
+    return box <= 2 * both || box - both <= small_waste;
 }
 
 namespace {

@@ -31,9 +31,10 @@ struct Rect {
 };
 
 // Whether a rectangle joins the screen update being gathered, or the gathered one
-// goes to the display first: it joins unless the box around both is more than
-// twice their areas together. A banner along the top and a photograph along the
-// bottom are two small updates, not one box over most of the screen.
+// goes to the display first: it joins when the box around both is at most twice
+// their areas together, or wastes only a few pixels (64 K). A banner along the
+// top and a photograph along the bottom are two small updates, not one box over
+// most of the screen.
 bool joins_update(const Rect& gathered, const Rect& next);
 
 // The rectangle the present pass copies for one sprite: one column (row) more than

@@ -13,7 +13,8 @@
 # from the saver's own frame trace), the time from process start to the first
 # presented frame, and the peak memory.
 #
-# VELMORA_BENCH_SAVER names another build of the saver to measure in its place.
+# VELMORA_BENCH_SAVER names another build of the saver to measure in its place;
+# VELMORA_BENCH_SIZES the screen sizes (WxH, separated by spaces).
 #
 # Soak: music on; once a minute the saver's resident memory and kernel handles
 # (read from outside) and its GDI objects (its frame trace counts them inside).
@@ -92,7 +93,7 @@ stop_saver() {
 
 cost() {
     echo "velmora: what the saver costs, $VELMORA_WINE_BUILD build, music off, ${rounds} rounds of ${seconds} s"
-    for size in 1024x768 1920x1080 3840x2160; do
+    for size in ${VELMORA_BENCH_SIZES:-1024x768 1920x1080 3840x2160}; do
         start_bench_session "$size"
         drv reg-set "$settings_key" music_on 0 >/dev/null
         server=$(session_process wineserver)

@@ -108,7 +108,7 @@ TEST_F(CompositingFixture, EachActiveSpriteIsPresentedOncePerFrameAndOffScreenPa
     EXPECT_EQ(screen.at(2, 208), 0u);
 }
 
-TEST(JoinsUpdate, RectanglesFarApartAreSeparateUpdates) {
+TEST(JoinsUpdate, RectanglesFarApartAreSeparateUpdatesUnlessTheSpaceBetweenIsSmall) {
     struct Case {
         Rect gathered, next;
         bool joins;
@@ -116,7 +116,8 @@ TEST(JoinsUpdate, RectanglesFarApartAreSeparateUpdates) {
         {{0, 0, 1135, 74}, {100, 700, 321, 240}, false},  // banner at the top, photograph at the bottom
         {{0, 0, 1135, 74}, {500, 40, 16, 22}, true},      // a sparkle overlapping the banner
         {{0, 0, 100, 100}, {100, 0, 100, 100}, true},     // side by side: the box is exactly both
-        {{0, 0, 100, 100}, {150, 150, 100, 100}, false},  // a box of 250 x 250 over 2 x 100 x 100
+        {{0, 0, 400, 300}, {600, 500, 400, 300}, false},  // a box of 1000 x 800 over 2 x 400 x 300
+        {{0, 0, 15, 21}, {200, 100, 15, 21}, true},       // two sparkles: the few pixels between cost less
         {{0, 0, 100, 100}, {0, 0, 0, 0}, true},           // nothing to add
     };
     for (const Case& c : cases) EXPECT_EQ(c.joins, joins_update(c.gathered, c.next)) << c.next.left << "," << c.next.top;
