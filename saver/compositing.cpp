@@ -4,7 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace velmora {
 
@@ -31,13 +32,6 @@ Rect bounding_box(const Rect& a, const Rect& b) {
     return {left, top, right - left, bottom - top};
 }
 
-// Rectangles for the screen gathered into one update, `box` around them all.
-struct Update {
-    Rect box;
-    std::vector<Rect> parts;
-};
-
-void gather(std::vector<Update>& updates, const Rect& area);
 
 }  // namespace
 
@@ -48,17 +42,38 @@ bool joins_update(const Rect& gathered, const Rect& next) {
 
 namespace {
 
-// Into the first update it joins, or a new one.
-void gather(std::vector<Update>& updates, const Rect& area) {
-    auto joined = std::find_if(updates.begin(), updates.end(),
-                               [&](const Update& u) { return joins_update(u.box, area); });
-    if (joined == updates.end()) {
-        updates.push_back({area, {area}});
-    } else {
-        joined->box = bounding_box(joined->box, area);
-        joined->parts.push_back(area);
+// The frame's screen rectangles, each tagged with the update it joins (the
+// first whose box it joins, or a new one). At most two per sprite, since a jump
+// presents two places; nothing is allocated per frame.
+class PresentPlan {
+public:
+    void add(const Rect& area) {
+        int u = 0;
+        while (u < update_count_ && !joins_update(boxes_[u], area)) ++u;
+        boxes_[u] = u == update_count_ ? area : bounding_box(boxes_[u], area);
+        if (u == update_count_) ++update_count_;
+        rects_[rect_count_] = area;
+        update_of_[rect_count_++] = u;
     }
-}
+    // Copies update by update, handing each to the display before the next.
+    void present(Blitter& blitter) const {
+        for (int u = 0; u < update_count_; ++u) {
+            if (u > 0) blitter.flush_screen();
+            for (int i = 0; i < rect_count_; ++i) {
+                if (update_of_[i] != u) continue;
+                const Rect& r = rects_[i];
+                blitter.bit_blt(Surface::screen, r.left, r.top, r.width, r.height, Surface::background_work, r.left,
+                                r.top, RasterOp::srccopy);
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t capacity = 2 * (table_bound + 1);
+    std::array<Rect, capacity> rects_{}, boxes_{};
+    std::array<int, capacity> update_of_{};
+    int rect_count_ = 0, update_count_ = 0;
+};
 
 }  // namespace
 
@@ -105,7 +120,7 @@ void blit_new_sprites(const Scene& scene, Blitter& blitter) {
 }
 
 void blit_flicker_free(const Scene& scene, Blitter& blitter) {
-    std::vector<Update> updates;
+    PresentPlan plan;
     for (int i = 1; i <= scene.sprite_count; ++i) {
         const SpriteSlot& sprite = scene.sprites[i];
         if (!sprite.sprite_active) continue;
@@ -116,19 +131,14 @@ void blit_flicker_free(const Scene& scene, Blitter& blitter) {
         const Rect old_place{sprite.old_x, sprite.old_y, sprite.old_width, sprite.old_height};
         const Rect new_place{x, y, r.width, r.height};
         if (joins_update(old_place, new_place)) {
-            gather(updates, present_rect(sprite.old_x, sprite.old_y, x, y, r.width, r.height));
+            plan.add(present_rect(sprite.old_x, sprite.old_y, x, y, r.width, r.height));
         } else {
-            gather(updates, old_place);
-            gather(updates, new_place);
+            plan.add(old_place);
+            plan.add(new_place);
         }
     }
-    for (std::size_t u = 0; u < updates.size(); ++u) {
-        if (u > 0) blitter.flush_screen();
-        for (const Rect& area : updates[u].parts)
-            blitter.bit_blt(Surface::screen, area.left, area.top, area.width, area.height, Surface::background_work,
-                            area.left, area.top, RasterOp::srccopy);
-    }
     // The last update goes to the display when the frame loop next waits.
+    plan.present(blitter);
 }
 
 void full_repaint(Blitter& blitter) {
