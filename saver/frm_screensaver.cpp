@@ -7,21 +7,23 @@ namespace {
 
 constexpr std::int32_t frames_between_clearings = 80;
 
-// Lets events run once, then sleeps until the frame's time is up, letting them
-// run again whenever a message wakes it: a wait that simply times out found
-// nothing to run. The clock is compared by the unsigned difference, which stays
-// right when the 32-bit millisecond counter wraps.
+// Sleeps until the frame's time is up, letting events run whenever a message
+// wakes it. A frame with nothing to run makes one wait and no other call; a
+// frame that ran late, with no time left to sleep, still lets its events run once. The clock is compared by
+// the unsigned difference, which stays right when the 32-bit millisecond counter
+// wraps.
 void wait_out_frame(ScreenSaver& saver) {
     FrameLoopState& loop = saver.loop;
     const auto delay = static_cast<std::uint32_t>(loop.frame_delay);
-    for (;;) {
-        saver.platform.process_pending_events();
-        for (;;) {
-            const auto elapsed = static_cast<std::uint32_t>(saver.platform.elapsed_ms()) -
-                                 static_cast<std::uint32_t>(loop.frame_start);
-            if (elapsed >= delay) return;
-            if (saver.platform.wait_for_events(delay - elapsed)) break;
+    for (bool slept = false;;) {
+        const auto elapsed = static_cast<std::uint32_t>(saver.platform.elapsed_ms()) -
+                             static_cast<std::uint32_t>(loop.frame_start);
+        if (elapsed >= delay) {
+            if (!slept) saver.platform.process_pending_events();
+            return;
         }
+        slept = true;
+        if (saver.platform.wait_for_events(delay - elapsed)) saver.platform.process_pending_events();
     }
 }
 

@@ -38,7 +38,8 @@ public:
     // Lets every pending window event run.
     virtual void process_pending_events() = 0;
     // Sleeps until a window message arrives or the time is up, whichever is
-    // first; true when a message is waiting.
+    // first; true when a message is waiting, including one that was already
+    // waiting when the sleep began.
     virtual bool wait_for_events(std::uint32_t timeout_ms) = 0;
     virtual void hide_cursor() = 0;
     virtual void show_cursor() = 0;

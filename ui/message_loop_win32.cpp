@@ -37,8 +37,10 @@ void run_modal(HWND dialog, HWND owner) {
 }
 
 bool pump_pending_messages() {
+    // PM_NOYIELD: Wine gives up the processor after every peek that finds
+    // nothing, a system call for nothing; the callers that wait do so properly.
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;

@@ -48,19 +48,29 @@ class FakeSaverPlatform final : public SaverPlatform {
 public:
     std::int32_t elapsed_ms() override { return now; }
     std::vector<std::uint32_t> message_after_ms;
+    // Messages already in the queue: the next sleep ends at once, and the next
+    // pump runs them.
+    std::vector<std::function<void()>> pending;
     void process_pending_events() override {
         ++pumps;
+        const auto messages = std::move(pending);
+        pending.clear();
+        for (const auto& message : messages) message();
         if (on_pump) on_pump();
     }
     // The loop wakes when the time is up, or earlier when a message arrives
     // `message_after_ms` into its sleep (one message per entry, in order).
     bool wait_for_events(std::uint32_t timeout_ms) override {
         waits.push_back(timeout_ms);
+        if (!pending.empty()) return true;
         const bool message = !message_after_ms.empty() && message_after_ms.front() < timeout_ms;
         const std::uint32_t slept = message ? message_after_ms.front() : timeout_ms;
         if (message) message_after_ms.erase(message_after_ms.begin());
         now = static_cast<std::int32_t>(static_cast<std::uint32_t>(now) + slept);
         return message;
+    }
+    void frame_presented() override {
+        if (on_frame) on_frame();
     }
     void hide_cursor() override { calls.push_back("hide_cursor"); }
     void show_cursor() override { calls.push_back("show_cursor"); }
@@ -73,7 +83,7 @@ public:
     void unload_window() override { ++unloads; }
 
     std::int32_t now = 100000;
-    std::function<void()> on_pump;
+    std::function<void()> on_pump, on_frame;
     int pumps = 0, prompts = 0, unloads = 0;
     bool password_on = false;
     std::vector<std::uint32_t> waits;

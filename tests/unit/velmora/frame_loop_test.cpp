@@ -17,21 +17,20 @@ using testing::FakeSaverPlatform;
 using testing::RecordingControl;
 using testing::ScriptedRandom;
 
-// A loaded and activated saver on a 640 x 480 screen. `events` run at the first
-// event pump of the frame with that number (frames count from 1); after
-// `max_frames` frames the test ends the run as if the saver had been stopped.
+// A loaded and activated saver on a 640 x 480 screen. `events` arrive while the
+// frame with that number is drawn (frames count from 1), so they wait in the
+// queue for that frame's sleep; after `max_frames` frames the test ends the run
+// as if the saver had been stopped.
 struct FrameLoopFixture : ::testing::Test {
     void run(int max_frames, std::map<int, std::function<void()>> events = {}) {
-        platform.on_pump = [this, max_frames, events] {
-            if (saver.loop.frame_start == last_frame_start) return;
-            last_frame_start = saver.loop.frame_start;
+        platform.on_frame = [this, max_frames, events] {
             ++frames;
             frame_pumps.push_back(0);
-            if (auto found = events.find(frames); found != events.end()) found->second();
+            if (auto found = drawing_ms.find(frames); found != drawing_ms.end()) platform.now += found->second;
+            if (auto found = events.find(frames); found != events.end()) platform.pending.push_back(found->second);
             if (frames >= max_frames) shell.saver_running = false;
         };
-        platform.on_pump = [inner = platform.on_pump, this] {
-            inner();
+        platform.on_pump = [this] {
             if (!frame_pumps.empty()) ++frame_pumps.back();
         };
         Form_Load(saver);
@@ -45,17 +44,17 @@ struct FrameLoopFixture : ::testing::Test {
     RecordingControl control;
     MemorySettingsStore store;
     ScreenSaver saver{shell, store, platform, raster, random, control};
-    std::int32_t last_frame_start = -1;
     int frames = 0;
-    std::vector<int> frame_pumps;  // event pumps in each frame
+    std::map<int, int> drawing_ms;  // frames whose drawing takes this long
+    std::vector<int> frame_pumps;   // event pumps in each frame
 };
 
 TEST_F(FrameLoopFixture, FramesLastFiftyMillisecondsAndSleepInsteadOfSpinning) {
     run(10);
     EXPECT_EQ(frames, 10);
-    // Each frame: one pump, then one sleep for the whole rest of the frame that
-    // nothing interrupts, so no second pump.
-    for (int pumps : frame_pumps) EXPECT_EQ(pumps, 1);
+    // Each frame: one sleep for the whole frame that nothing interrupts, and with
+    // nothing to run, no pump at all.
+    for (int pumps : frame_pumps) EXPECT_EQ(pumps, 0);
     ASSERT_EQ(platform.waits.size(), 10u);
     for (std::uint32_t wait : platform.waits) EXPECT_EQ(wait, 50u);
     EXPECT_EQ(saver.loop.exit_now, 0);
@@ -66,7 +65,7 @@ TEST_F(FrameLoopFixture, FramesLastFiftyMillisecondsAndSleepInsteadOfSpinning) {
 TEST_F(FrameLoopFixture, AMessageDuringTheSleepRunsAndTheSleepGoesOnForTheRest) {
     platform.message_after_ms = {20};
     run(2);
-    EXPECT_EQ(frame_pumps, (std::vector<int>{2, 1}));
+    EXPECT_EQ(frame_pumps, (std::vector<int>{1, 0}));
     EXPECT_EQ(platform.waits, (std::vector<std::uint32_t>{50, 30, 50}));
 }
 
@@ -110,7 +109,6 @@ TEST_F(FrameLoopFixture, ActivityRules) {
     for (const Case& c : cases) {
         shell = ShellState{};
         saver.loop = FrameLoopState{};
-        last_frame_start = -1;
         frames = 0;
         std::map<int, std::function<void()>> events;
         for (const auto& [frame, count] : c.moves_in_frame)
@@ -131,7 +129,6 @@ TEST_F(FrameLoopFixture, ClickOrCharacterKeyEndsTheSaverAtTheEndOfThatFrame) {
 
     shell = ShellState{};
     saver.loop = FrameLoopState{};
-    last_frame_start = -1;
     frames = 0;
     run(50, {{7, [this] { Form_KeyPress(saver); }}});
     EXPECT_EQ(frames, 7);
@@ -164,10 +161,22 @@ TEST_F(FrameLoopFixture, UnloadFromOutsideIsCancelledAndFinishedAfterTheFrame) {
     EXPECT_EQ(stops, 2);
 }
 
-TEST_F(FrameLoopFixture, LongFrameStillPumpsOnceAndTheNextStartsAtOnce) {
-    run(6, {{3, [this] { platform.now += 70; }}});  // frame 3's events take 70 ms
+TEST_F(FrameLoopFixture, LateFramesStillLetEventsRunOnceAndTheNextStartsAtOnce) {
+    // Frame 3's events take 70 ms: they run as its sleep begins, which ends there.
+    run(6, {{3, [this] { platform.now += 70; }}});
     ASSERT_EQ(frame_pumps.size(), 6u);
-    EXPECT_EQ(frame_pumps[2], 1);
+    EXPECT_EQ(frame_pumps, (std::vector<int>{0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(platform.waits, (std::vector<std::uint32_t>{50, 50, 50, 50, 50, 50}));
+
+    // Frame 3's drawing takes 70 ms: no sleep, but its events still run once.
+    shell = ShellState{};
+    saver.loop = FrameLoopState{};
+    frames = 0;
+    frame_pumps.clear();
+    platform.waits.clear();
+    drawing_ms = {{3, 70}};
+    run(6);
+    EXPECT_EQ(frame_pumps, (std::vector<int>{0, 0, 1, 0, 0, 0}));
     EXPECT_EQ(platform.waits.size(), 5u);
 }
 
