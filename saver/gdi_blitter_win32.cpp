@@ -4,15 +4,40 @@
 #include "resources/resource_ids.h"
 
 namespace velmora::win32 {
+namespace {
+
+// The sprite sheet, a 256-colour picture, in the screen's own format: copied as
+// it is, GDI would look up every pixel's colour again on every frame. Should
+// there be no memory for the copy, the sheet serves as it is.
+HBITMAP sprite_sheet(HDC screen) {
+    HBITMAP sheet = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPRITE_SHEET),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP size{};
+    if (!sheet || !GetObjectA(sheet, sizeof size, &size)) return sheet;
+    HBITMAP converted = CreateCompatibleBitmap(screen, size.bmWidth, size.bmHeight);
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    if (converted && from && to) {
+        HGDIOBJ from_was = SelectObject(from, sheet), to_was = SelectObject(to, converted);
+        BitBlt(to, 0, 0, size.bmWidth, size.bmHeight, from, 0, 0, SRCCOPY);
+        SelectObject(from, from_was);
+        SelectObject(to, to_was);
+        DeleteObject(sheet);
+        sheet = converted;
+    } else if (converted) {
+        DeleteObject(converted);
+    }
+    if (from) DeleteDC(from);
+    if (to) DeleteDC(to);
+    return sheet;
+}
+
+}  // namespace
 
 GdiBlitter::GdiBlitter(HWND window) : window_(window), screen_(GetDC(window)) {
     HBITMAP backdrop = CreateCompatibleBitmap(screen_, backdrop_width, backdrop_height);
     attach(Surface::background_main, backdrop);
     PatBlt(dc(Surface::background_main), 0, 0, backdrop_width, backdrop_height, BLACKNESS);
-    // The sheet stays a 256-colour section; GDI maps it to the screen's format on each copy.
-    attach(Surface::sprite, static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                            MAKEINTRESOURCEA(IDB_SPRITE_SHEET), IMAGE_BITMAP, 0, 0,
-                                                            LR_CREATEDIBSECTION)));
+    attach(Surface::sprite, sprite_sheet(screen_));
 }
 
 GdiBlitter::~GdiBlitter() {
