@@ -26,8 +26,9 @@ struct SpriteSlot {
     std::int32_t sprite_anim = 0;       // anim_seq sequence played; 0 = none
     std::int32_t sprite_step = 0;
     std::int32_t sprite_end_mode = 0;   // at the end mark: 0 loop, 1 switch off, 2 hold the last image
-    std::int32_t old_x = 0, old_y = 0;  // where the erase pass last erased it
-    std::int32_t old_width = 0, old_height = 0;  // and how much: the image may change before the present
+    std::int32_t old_x = 0, old_y = 0;  // where it was before this frame's motion
+    std::int32_t old_width = 0, old_height = 0;  // and its size there: the image may change in the motion
+    std::int32_t erase_pending = 0;  // non-zero: the old place is still to be erased this frame
 };
 
 inline constexpr int table_bound = 20;   // slots, images and sequences 0..20

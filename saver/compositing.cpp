@@ -93,22 +93,60 @@ void prepare_buffers(const Screen& screen, Blitter& blitter) {
     }
 }
 
-void blit_old_sprites(Scene& scene, Blitter& blitter) {
+void blit_old_sprites(Scene& scene) {
     for (int i = 1; i <= scene.sprite_count; ++i) {
         SpriteSlot& sprite = scene.sprites[i];
         if (!sprite.sprite_active) continue;
         const ImageRow& r = scene.image_table[sprite.sprite_image];
-        const int x = round_to_int32(sprite.sprite_x), y = round_to_int32(sprite.sprite_y);
-        blitter.bit_blt(Surface::background_work, x, y, r.width, r.height, Surface::background_copy, x, y,
-                        RasterOp::srccopy);
-        sprite.old_x = x;
-        sprite.old_y = y;
+        sprite.old_x = round_to_int32(sprite.sprite_x);
+        sprite.old_y = round_to_int32(sprite.sprite_y);
         sprite.old_width = r.width;
         sprite.old_height = r.height;
+        sprite.erase_pending = 1;
     }
 }
 
-void blit_new_sprites(const Scene& scene, Blitter& blitter) {
+namespace {
+
+void erase(Blitter& blitter, const Rect& r) {
+    if (r.width <= 0 || r.height <= 0) return;
+    blitter.bit_blt(Surface::background_work, r.left, r.top, r.width, r.height, Surface::background_copy, r.left,
+                    r.top, RasterOp::srccopy);
+}
+
+// Erases `old` except where it overlaps `covered`: a band above and one below
+// the overlap, and one either side of it.
+void erase_outside(Blitter& blitter, const Rect& old, const Rect& covered) {
+    const int left = std::max(old.left, covered.left), top = std::max(old.top, covered.top);
+    const int right = std::min(old.left + old.width, covered.left + covered.width);
+    const int bottom = std::min(old.top + old.height, covered.top + covered.height);
+    if (left >= right || top >= bottom) return erase(blitter, old);
+    erase(blitter, {old.left, old.top, old.width, top - old.top});
+    erase(blitter, {old.left, bottom, old.width, old.top + old.height - bottom});
+    erase(blitter, {old.left, top, left - old.left, bottom - top});
+    erase(blitter, {right, top, old.left + old.width - right, bottom - top});
+}
+
+}  // namespace
+
+void blit_new_sprites(Scene& scene, Blitter& blitter) {
+    // Every erase comes before any drawing, so that no sprite's erase wipes out
+    // another's drawing. Where a copied (opaque) sprite is about to be drawn
+    // anyway, its old place needs no erasing: for the banner and the photograph,
+    // which move a few pixels a frame, that is nearly all of it.
+    for (int i = 1; i <= scene.sprite_count; ++i) {
+        SpriteSlot& sprite = scene.sprites[i];
+        if (!sprite.erase_pending) continue;
+        sprite.erase_pending = 0;
+        const Rect old_place{sprite.old_x, sprite.old_y, sprite.old_width, sprite.old_height};
+        if (sprite.sprite_active && !sprite.sprite_transparent) {
+            const ImageRow& r = scene.image_table[sprite.sprite_image];
+            erase_outside(blitter, old_place,
+                          {round_to_int32(sprite.sprite_x), round_to_int32(sprite.sprite_y), r.width, r.height});
+        } else {
+            erase(blitter, old_place);
+        }
+    }
     for (int i = 1; i <= scene.sprite_count; ++i) {
         const SpriteSlot& sprite = scene.sprites[i];
         if (!sprite.sprite_active) continue;

@@ -3,6 +3,11 @@
 // to the screen one rectangle per sprite covering where it was and where it is now
 // (present pass), handing rectangles that lie near each other to the display as
 // one update. The screen never sees a half-drawn frame.
+//
+// The erase pass notes each sprite's place before the motion and erases once the
+// motion is known, at the start of the draw pass: what a copied sprite covers
+// again is not erased first. The frame comes out the same, with a fraction of
+// the copying.
 #pragma once
 
 #include "saver/bas_sprites.h"
@@ -17,8 +22,8 @@ inline constexpr int backdrop_height = 480;
 // into background_work and background_copy, both resized to the window.
 void prepare_buffers(const Screen& screen, Blitter& blitter);
 
-void blit_old_sprites(Scene& scene, Blitter& blitter);        // erase, and remember where
-void blit_new_sprites(const Scene& scene, Blitter& blitter);  // draw at the new places
+void blit_old_sprites(Scene& scene);                          // remember where each sprite was
+void blit_new_sprites(Scene& scene, Blitter& blitter);        // erase those places, draw at the new
 void blit_flicker_free(const Scene& scene, Blitter& blitter); // present
 
 // The repaint on request: the top-left 640 x 480 of the clean backdrop to the

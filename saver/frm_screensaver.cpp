@@ -80,7 +80,7 @@ void main_loop(ScreenSaver& saver) {
     for (;;) {
         if (!saver.shell.saver_running) break;
         loop.frame_start = saver.platform.elapsed_ms();
-        blit_old_sprites(saver.scene, saver.blitter);
+        blit_old_sprites(saver.scene);
         move_sprites(saver.scene, loop.screen, saver.shell.settings.speed, saver.random);
         blit_new_sprites(saver.scene, saver.blitter);
         blit_flicker_free(saver.scene, saver.blitter);

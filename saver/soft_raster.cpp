@@ -22,6 +22,7 @@ SoftRaster::SoftRaster(int screen_width, int screen_height, Pixels sheet) {
 
 void SoftRaster::bit_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x, int source_y,
                          RasterOp op) {
+    if (source == Surface::background_copy) pixels_erased += std::int64_t(w) * h;
     if (destination == Surface::screen) ++transfers_to_screen;
     Pixels& to = surface(destination);
     const Pixels& from = surface(source);
@@ -30,17 +31,15 @@ void SoftRaster::bit_blt(Surface destination, int x, int y, int w, int h, Surfac
     const int j0 = std::max({0, -y, -source_y});
     const int i1 = std::min({w, to.width - x, from.width - source_x});
     const int j1 = std::min({h, to.height - y, from.height - source_y});
-    if (source == destination) {
-        // Overlapping copies within one surface read the source as it was before.
-        const Pixels before = from;
-        for (int j = j0; j < j1; ++j)
-            for (int i = i0; i < i1; ++i)
-                to.at(x + i, y + j) = apply(op, before.at(source_x + i, source_y + j), to.at(x + i, y + j));
-        return;
+    if (i0 >= i1 || j0 >= j1) return;
+    // Overlapping copies within one surface read the source as it was before.
+    const Pixels before = source == destination ? from : Pixels();
+    const Pixels& read = source == destination ? before : from;
+    for (int j = j0; j < j1; ++j) {
+        std::uint32_t* out = &to.at(x + i0, y + j);
+        const std::uint32_t* in = read.data.data() + std::size_t(source_y + j) * read.width + (source_x + i0);
+        for (int i = 0; i < i1 - i0; ++i) out[i] = apply(op, in[i], out[i]);
     }
-    for (int j = j0; j < j1; ++j)
-        for (int i = i0; i < i1; ++i)
-            to.at(x + i, y + j) = apply(op, from.at(source_x + i, source_y + j), to.at(x + i, y + j));
 }
 
 void SoftRaster::stretch_blt(Surface destination, int x, int y, int w, int h, Surface source, int source_x,

@@ -38,6 +38,7 @@ public:
     Pixels& surface(Surface which) { return surfaces_[static_cast<std::size_t>(which)]; }
     int transfers_to_screen = 0;
     int screen_flushes = 0;
+    std::int64_t pixels_erased = 0;  // asked to copy from background_copy, before clipping
 
 private:
     std::array<Pixels, 5> surfaces_;

@@ -32,7 +32,7 @@ struct CompositingFixture : ::testing::Test {
     // One frame's passes around a motion that the test performs itself.
     template <class Motion>
     void frame(SoftRaster& raster, Motion motion) {
-        blit_old_sprites(scene, raster);
+        blit_old_sprites(scene);
         motion();
         blit_new_sprites(scene, raster);
         blit_flicker_free(scene, raster);
@@ -201,6 +201,43 @@ TEST_F(CompositingFixture, SpriteSwitchedOffInTheMotionStepIsNeitherDrawnNorPres
     // The screen keeps what it last showed; the composed frame no longer holds it.
     EXPECT_EQ(raster.surface(Surface::screen).at(305, 305), green);
     EXPECT_EQ(raster.surface(Surface::background_work).at(305, 305), 0u);
+}
+
+// The erase waits for the motion and skips what a copied sprite covers again.
+// Over a long run of the real scene, every composed frame and every screen
+// equal those of erasing each sprite's whole old place before the motion.
+TEST_F(CompositingFixture, ErasingOnlyWhatIsNotDrawnAgainComposesTheSameFrames) {
+    Pixels sheet(1140, 838);
+    for (std::size_t i = 0; i < sheet.data.size(); ++i) sheet.data[i] = std::uint32_t(i * 2654435761u) & 0xFFFFFF;
+    const Screen screen{640, 480};
+    SoftRaster deferred(640, 480, sheet), whole(640, 480, sheet);
+    prepare_buffers(screen, deferred);
+    prepare_buffers(screen, whole);
+    ClockSeededRandom chance([] { return 7u; });
+    std::int32_t frame_delay = 0;
+    init_game(scene, screen, frame_delay, chance);
+    std::int64_t erased_whole = 0;
+    for (int n = 0; n < 600; ++n) {
+        blit_old_sprites(scene);
+        for (int i = 1; i <= scene.sprite_count; ++i) {
+            const SpriteSlot& s = scene.sprites[i];
+            if (!s.erase_pending) continue;
+            whole.bit_blt(Surface::background_work, s.old_x, s.old_y, s.old_width, s.old_height,
+                          Surface::background_copy, s.old_x, s.old_y, RasterOp::srccopy);
+        }
+        move_sprites(scene, screen, 2, chance);
+        Scene draw_only = scene;
+        for (SpriteSlot& s : draw_only.sprites) s.erase_pending = 0;
+        blit_new_sprites(scene, deferred);
+        blit_new_sprites(draw_only, whole);
+        blit_flicker_free(scene, deferred);
+        blit_flicker_free(scene, whole);
+        ASSERT_EQ(deferred.surface(Surface::background_work).data, whole.surface(Surface::background_work).data)
+            << "frame " << n;
+        ASSERT_EQ(deferred.surface(Surface::screen).data, whole.surface(Surface::screen).data) << "frame " << n;
+    }
+    erased_whole = whole.pixels_erased;
+    EXPECT_LT(deferred.pixels_erased * 5, erased_whole) << "the banner and photograph erase only their trailing edge";
 }
 
 TEST_F(CompositingFixture, FullRepaintCoversOnlyTheTopLeft640By480) {
