@@ -4,6 +4,7 @@
 #
 #   scripts/bench.sh            the cost at 1024 x 768, 1920 x 1080 and 3840 x 2160
 #   scripts/bench.sh --soak [MINUTES]   a long run at 1920 x 1080 (10 minutes)
+#   scripts/bench.sh --versus OTHER.scr [WxH]   this build against another, side by side
 #
 # Cost: on a virtual display of each size, music off, after Wine's start-up work
 # has settled, the CPU time of the saver's process, the wineserver and the X
@@ -18,6 +19,13 @@
 #
 # Soak: music on; once a minute the saver's resident memory and kernel handles
 # (read from outside) and its GDI objects (its frame trace counts them inside).
+#
+# Versus: two sessions of the same size (1920 x 1080) at once, this build's saver
+# in one and the other build's in the other, swapped each round, music off. On a
+# shared machine the load comes and goes within seconds; measured at the same
+# time, both builds meet the same load, so the difference between them holds
+# where figures taken one after the other would not. VELMORA_BENCH_ROUNDS (6)
+# rounds of VELMORA_BENCH_SECONDS (30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/install_folder.sh
@@ -174,8 +182,91 @@ for i, line in enumerate(open(samples)):
 PY
 }
 
+versus() {
+    local other size=$2 figures="$bench/versus.txt" round i
+    other=$(realpath "$1")
+    rounds=${VELMORA_BENCH_ROUNDS:-6} seconds=${VELMORA_BENCH_SECONDS:-30}
+    echo "velmora: this build against $1 at $size, side by side, $VELMORA_WINE_BUILD build, music off," \
+        "${rounds} rounds of ${seconds} s"
+    sessions=("$bench/versus-1" "$bench/versus-2")  # global: the exit trap reads it
+    for session in "${sessions[@]}"; do start_session "$session" "$size"; done
+    trap 'for session in "${sessions[@]}"; do bash tests/e2e/session.sh stop "$session" >/dev/null; done' EXIT
+    for session in "${sessions[@]}"; do
+        (
+            # shellcheck disable=SC1091
+            . "$session/env"
+            drv reg-delete "$settings_key" >/dev/null
+            drv reg-set "$settings_key" music_on 0 >/dev/null
+            set_install_path "$bench/install"
+            settle
+        )
+    done
+    : >"$figures"
+    for round in $(seq 1 "$rounds"); do
+        # Odd rounds put this build in the first session, even rounds in the second.
+        local builds=("$bench/install/Velmora.scr" "$other") names=(this other) pids=()
+        [ $((round % 2)) = 0 ] && builds=("$other" "$bench/install/Velmora.scr") names=(other this)
+        for i in 0 1; do
+            mkdir -p "${sessions[i]}/saver"
+            cp "${builds[i]}" "${sessions[i]}/saver/Velmora.scr"
+            (
+                # shellcheck disable=SC1091
+                . "${sessions[i]}/env"
+                wine "${sessions[i]}/saver/Velmora.scr" /s </dev/null >/dev/null 2>&1 &
+                drv wait-window "screen saver running" 20 >/dev/null
+            )
+        done
+        sleep 3
+        for i in 0 1; do
+            pids+=("$(
+                # shellcheck disable=SC1091
+                . "${sessions[i]}/env"
+                echo "$(session_process 'Velmora\.scr /s') $(session_process wineserver) $(cat "${sessions[i]}/xvfb.pid")"
+            )")
+        done
+        # shellcheck disable=SC2086
+        read -r -a both <<<"$(measure ${pids[0]} ${pids[1]})"
+        echo "${names[0]} ${both[*]:0:3}" >>"$figures"
+        echo "${names[1]} ${both[*]:3:3}" >>"$figures"
+        for i in 0 1; do
+            (
+                # shellcheck disable=SC1091
+                . "${sessions[i]}/env"
+                drv close "screen saver running" >/dev/null
+                drv wait-gone "screen saver running" 10 >/dev/null
+            )
+        done
+        sleep 1
+    done
+    for session in "${sessions[@]}"; do bash tests/e2e/session.sh stop "$session" >/dev/null; done
+    trap - EXIT
+    /usr/bin/python3 - "$figures" "$seconds" "$ticks" <<'PY'
+import statistics
+import sys
+
+figures, seconds, ticks = sys.argv[1:]
+share = lambda t: 100.0 * float(t) / float(ticks) / float(seconds)
+rows = {"this": [], "other": []}
+for line in open(figures):
+    kind, *numbers = line.split()
+    parts = [share(n) for n in numbers]
+    rows[kind].append(parts + [sum(parts)])
+print("round   this build: process wineserver Xvfb  all three  |  other build: process wineserver Xvfb  all three")
+for n, (a, b) in enumerate(zip(rows["this"], rows["other"]), 1):
+    print(f"{n:5}   {a[0]:7.2f} {a[1]:10.2f} {a[2]:5.2f} {a[3]:10.2f}  |  {b[0]:7.2f} {b[1]:10.2f} {b[2]:5.2f} {b[3]:10.2f}")
+mean = lambda kind, i: statistics.mean(r[i] for r in rows[kind])
+for kind in ("this", "other"):
+    print(f"{kind:5} build, mean: process {mean(kind, 0):.2f}%, wineserver {mean(kind, 1):.2f}%, Xvfb {mean(kind, 2):.2f}%, "
+          f"all three {mean(kind, 3):.2f}% of one core")
+lower = sum(a[3] < b[3] for a, b in zip(rows["this"], rows["other"]))
+print(f"this build / other build, all three: {mean('this', 3) / mean('other', 3):.2f}; "
+      f"this build cost less in {lower} of {len(rows['this'])} rounds")
+PY
+}
+
 case "${1:-}" in
 --soak) soak "${2:-10}" ;;
+--versus) versus "${2:?--versus takes another build of Velmora.scr}" "${3:-1920x1080}" ;;
 "") cost ;;
-*) echo "usage: scripts/bench.sh [--soak [MINUTES]]" >&2; exit 2 ;;
+*) echo "usage: scripts/bench.sh [--soak [MINUTES] | --versus OTHER.scr [WxH]]" >&2; exit 2 ;;
 esac
