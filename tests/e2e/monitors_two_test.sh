@@ -44,5 +44,5 @@ keep_capture "$capture"
 
 # A click where only the second monitor is.
 xdotool mousemove 1500 400 click 1
-drv wait-exit "$pid" 5 >/dev/null || fail "a click on the second monitor did not end the saver"
+drv wait-exit "$pid" 15 >/dev/null || fail "a click on the second monitor did not end the saver"
 pass "a click on the second monitor ends the saver"
