@@ -165,7 +165,7 @@ soak() {
         echo "$minute $(awk '/^VmRSS/ { print $2 }' "/proc/$saver/status") $(drv handles "$windows_pid" | awk '{ print $2 }')" \
             >>"$samples"
     done
-    sleep 15  # the frame trace samples a minute of frames, which runs a little longer than a minute
+    sleep 45  # the trace samples every 1200 frames: a little over a minute, more on a busy host
     stop_saver
     bash tests/e2e/session.sh stop "$session" >/dev/null
     trap - EXIT
