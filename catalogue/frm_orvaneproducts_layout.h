@@ -23,8 +23,10 @@ inline constexpr std::array<ControlLayout, 15> frm_orvaneproducts_controls{{
     {id_label3, "Label3", ControlKind::label, "Please make sure you are connected to the internet!", 1710, 90, 3795,
      225, -1, false, true},
     {id_list1, "List1", ControlKind::list_box, "", 90, 300, 3645, 2790, 6},
+    // Command2 opens with the focus, so Enter presses it; from then on the dialog
+    // manager makes whichever button has the focus the default one.
     {id_command2, "Command2", ControlKind::button, "&Launch Your Browser To Our Home Page On The Internet!", 3810, 300,
-     2900, 735, 0},
+     2900, 735, 0, false, false, false, nullptr, ui::control_flags::default_button},
     {id_command3, "Command3", ControlKind::button, "&Launch Your Browser To The Home Page Of The Selected Program",
      3810, 1050, 2900, 735, 1},
     {id_command4, "Command4", ControlKind::button, "&Launch Your Browser To The Download Link Of The Selected  Program",

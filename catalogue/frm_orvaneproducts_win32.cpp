@@ -97,9 +97,6 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     switch (message) {
     case WM_CREATE:
         ui::create_controls(window, frm_orvaneproducts_controls, ui::form_scale(window), data->controls);
-        // Command2 opens with the focus, so Enter presses it; from then on the dialog
-        // manager makes whichever button has the focus the default one.
-        SendDlgItemMessageA(window, id_command2, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
         return 0;
     case WM_CTLCOLORSTATIC:
         if (!is_label(reinterpret_cast<HWND>(lparam))) break;

@@ -16,6 +16,7 @@ inline constexpr int frm_about_client_height = 2355;  // twips
 
 namespace about_layout {
 using ui::ControlKind;
+using ui::control_flags::default_button;
 using ui::control_flags::one_line;
 using ui::control_flags::sunken_border;
 
@@ -38,7 +39,7 @@ inline constexpr std::array<ui::ControlLayout, 9> controls{{
     {id_command2, "Command2", ControlKind::button, "Want more screen savers? Click Here!", 90, 1920, 3015, 345, 1,
      false, false, false, "Click here to launch your browser to our internet home page!"},
     {id_command1, "Command1", ControlKind::button, "Ok", 3270, 1920, 1275, 345, 0, false, false, false,
-     "Click here to exit this screen"},
+     "Click here to exit this screen", default_button},
 }};
 }  // namespace about_layout
 

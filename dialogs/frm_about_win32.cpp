@@ -31,7 +31,6 @@ void create_about_controls(HWND window, AboutWindow& data) {
                                                        MAKEINTRESOURCEA(IDB_PREVIEW_PICTURE), IMAGE_BITMAP, 0, 0,
                                                        LR_DEFAULTCOLOR)));
     SendDlgItemMessageA(window, id_image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(data.picture.get()));
-    SendDlgItemMessageA(window, id_command1, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
 }
 
 LRESULT CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

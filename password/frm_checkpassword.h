@@ -32,7 +32,7 @@ inline constexpr std::array<ui::ControlLayout, 4> frm_checkpassword_controls{{
     {.id = id_checkpassword_text1, .name = "Text1", .kind = ui::ControlKind::text_box, .text = "", .left = 180,
      .top = 540, .width = 2040, .height = 285, .tab_index = 0, .flags = ui::control_flags::masked},
     {.id = id_checkpassword_command1, .name = "Command1", .kind = ui::ControlKind::button, .text = "Ok",
-     .left = 2790, .top = 180, .width = 915, .height = 330, .tab_index = 1},
+     .left = 2790, .top = 180, .width = 915, .height = 330, .tab_index = 1, .flags = ui::control_flags::default_button},
     {.id = id_checkpassword_command2, .name = "Command2", .kind = ui::ControlKind::button, .text = "Cancel",
      .left = 2790, .top = 630, .width = 915, .height = 330, .tab_index = 2},
 }};

@@ -100,7 +100,6 @@ LRESULT CALLBACK prompt_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     switch (message) {
     case WM_CREATE:
         ui::create_controls(window, frm_checkpassword_controls, ui::form_scale(window), data->controls);
-        SendDlgItemMessageA(window, id_checkpassword_command1, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
         return 0;
     case WM_COMMAND:
         if (HIWORD(wparam) != BN_CLICKED) break;

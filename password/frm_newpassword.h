@@ -42,7 +42,7 @@ inline constexpr std::array<ui::ControlLayout, 7> frm_newpassword_controls{{
     {.id = id_newpassword2, .name = "NewPassword2", .kind = ui::ControlKind::text_box, .text = "", .left = 1980,
      .top = 1080, .width = 1605, .height = 315, .tab_index = 1, .bold = true, .flags = ui::control_flags::masked},
     {.id = id_newpassword_ok, .name = "OK", .kind = ui::ControlKind::button, .text = "OK", .left = 4050, .top = 180,
-     .width = 1095, .height = 330, .tab_index = 2},
+     .width = 1095, .height = 330, .tab_index = 2, .flags = ui::control_flags::default_button},
     {.id = id_newpassword_cancel, .name = "Cancel", .kind = ui::ControlKind::button, .text = "Cancel", .left = 4050,
      .top = 585, .width = 1095, .height = 330, .tab_index = 3},
 }};

@@ -46,7 +46,6 @@ LRESULT CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     switch (message) {
     case WM_CREATE:
         ui::create_controls(window, frm_newpassword_controls, ui::form_scale(window), data->controls);
-        SendDlgItemMessageA(window, id_newpassword_ok, BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
         return 0;
     case WM_COMMAND:
         if (HIWORD(wparam) != BN_CLICKED) break;

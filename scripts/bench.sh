@@ -232,11 +232,9 @@ versus() {
             (
                 # shellcheck disable=SC1091
                 . "${sessions[i]}/env"
-                drv close "screen saver running" >/dev/null
-                drv wait-gone "screen saver running" 10 >/dev/null
+                stop_saver
             )
         done
-        sleep 1
     done
     for session in "${sessions[@]}"; do bash tests/e2e/session.sh stop "$session" >/dev/null; done
     trap - EXIT

@@ -36,7 +36,9 @@ DWORD style_of(const ControlLayout& control) {
     case ControlKind::picture: return style | SS_BITMAP | SS_REALSIZECONTROL | (takes_mouse ? SS_NOTIFY : 0);
     // No integral height: the list keeps the height of the layout; not sorted: file order.
     case ControlKind::list_box: return style | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-    case ControlKind::button: return style | WS_CLIPSIBLINGS | BS_PUSHBUTTON | BS_MULTILINE;
+    case ControlKind::button:
+        return style | WS_CLIPSIBLINGS | BS_MULTILINE |
+               ((control.flags & control_flags::default_button) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     case ControlKind::check_box: return style | WS_CLIPSIBLINGS | BS_AUTOCHECKBOX;
     case ControlKind::option_button: return style | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON;
     case ControlKind::text_box:

@@ -36,6 +36,8 @@ inline constexpr unsigned sunken_border = 4;
 inline constexpr unsigned one_line = 8;
 // A text box that shows its input as "*".
 inline constexpr unsigned masked = 16;
+// The button Enter presses while the focus is on no other button.
+inline constexpr unsigned default_button = 32;
 }  // namespace control_flags
 
 struct ControlLayout {

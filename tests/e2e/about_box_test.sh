@@ -18,7 +18,7 @@ expect_eq "the settings dialog is disabled under it" 0 "$(field_of "$settings_ca
 expect_eq "client area (4680 x 2355 twips)" "312 157" "$(field_of "$about_caption" client)"
 expect_eq "close box" 1 "$(field_of "$about_caption" sysmenu)"
 expect_eq "no minimize box" 0 "$(field_of "$about_caption" minimizebox)"
-expect_focus "$about_caption" "Ok has the focus" "$id_command1"
+expect_focus_in "Ok has the focus" "$about_caption" "$id_command1"
 
 # id class left top width height (twips) text
 layout='501 Static 90 90 2310 1740 

@@ -60,16 +60,8 @@ trap catalogue_end_leftovers EXIT
 
 text_of() { drv text "$catalogue_caption" "$1"; }
 
-# Waits until the control with this id has the focus.
-expect_focus() {  # expect_focus WHAT ID
-    local focus=""
-    for _ in $(seq 1 50); do
-        focus=$(drv focus "$catalogue_caption" | cut -f1) || true
-        [ "$focus" = "$2" ] && break
-        sleep 0.1
-    done
-    expect_eq "$1" "$2" "$focus"
-}
+# Waits until the catalogue's control with this id has the focus.
+expect_focus() { expect_focus_in "$1" "$catalogue_caption" "$2"; }  # expect_focus WHAT ID
 
 # The list's entries in order, and which one is selected.
 expect_list() {  # expect_list WHAT SELECTED NAME...

@@ -64,6 +64,16 @@ yellow=$(count_in "$calm" "$id_label7" 255,255,0)
 pass "Password yellow again ($yellow pixels)"
 expect_eq "the frame is gone" 0 "$(frame_blue "$calm" "$fl" "$ft" "$fw" "$fh")"
 
+# "Password" and "Exit" both white in the capture.
+expect_password_and_exit_lit() {  # expect_password_and_exit_lit CAPTURE WHEN
+    local id white
+    for id in $id_label7 $id_label8; do
+        white=$(count_in "$1" "$id" 255,255,255)
+        ((white > 10)) || fail "control $id not lit $2 ($white white pixels)"
+        pass "control $id lit $2"
+    done
+}
+
 # Straight from "Password" onto "Exit" (the pointer jumps, crossing nothing).
 point_at "$id_label7"
 wait_shape1 1 "$frame"
@@ -71,11 +81,7 @@ point_at "$id_label8"
 wait_shape1 1 "$(px 5743) $(px 4123) $(px 527) $(px 227)"
 sleep 0.3
 both=$(capture_window "$settings_caption" configuration_two_lit)
-for id in $id_label7 $id_label8; do
-    white=$(count_in "$both" "$id" 255,255,255)
-    ((white > 10)) || fail "control $id not lit after the jump ($white white pixels)"
-    pass "control $id lit"
-done
+expect_password_and_exit_lit "$both" "after the jump"
 expect_eq "the frame left Password" 0 "$(frame_blue "$both" "$fl" "$ft" "$fw" "$fh")"
 
 # Out of the window from "Exit": all stays as it was.
@@ -84,11 +90,7 @@ drv mouse-move "$settings_caption" $((width + 60)) $((height + 60))
 sleep 0.5
 expect_eq "the frame stays after leaving the window" 1 "$(shape1_shown)"
 left=$(capture_window "$settings_caption" configuration_left_lit)
-for id in $id_label7 $id_label8; do
-    white=$(count_in "$left" "$id" 255,255,255)
-    ((white > 10)) || fail "control $id went out when the pointer left ($white white pixels)"
-    pass "control $id still lit"
-done
+expect_password_and_exit_lit "$left" "after the pointer left"
 
 drv close "$settings_caption"
 expect_ended "$pid" "the close box"

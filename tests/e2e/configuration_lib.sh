@@ -87,17 +87,6 @@ cursor_shape() {
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/x_cursor.py" | awk '{ printf "%s%s %s", sep, $2, $3; sep = " " }'
 }
 
-# Polls until the control has the keyboard focus.
-expect_focus() {  # expect_focus CAPTION WHAT ID
-    local focus=""
-    for _ in $(seq 1 50); do
-        focus=$(drv focus "$1" | cut -f1) || true
-        [ "$focus" = "$3" ] && break
-        sleep 0.1
-    done
-    expect_eq "$2" "$3" "$focus"
-}
-
 # Polls until a check box or option button is in the state.
 expect_checked() {  # expect_checked WHAT ID STATE
     local state=""

@@ -86,17 +86,17 @@ done
 
 # Keyboard: the check box has the focus; Tab reaches the selected option and back;
 # Space toggles the check box; the arrows choose among the options.
-expect_focus "$settings_caption" "Play Music has the focus at start" "$id_check2"
+expect_focus_in "Play Music has the focus at start" "$settings_caption" "$id_check2"
 drv post-key "$settings_caption" "$vk_tab"
-expect_focus "$settings_caption" "Tab reaches the selected option" "$id_option1"
+expect_focus_in "Tab reaches the selected option" "$settings_caption" "$id_option1"
 drv post-key "$settings_caption" "$vk_tab"
-expect_focus "$settings_caption" "Tab comes back to the check box" "$id_check2"
+expect_focus_in "Tab comes back to the check box" "$settings_caption" "$id_check2"
 drv post-key "$settings_caption" "$vk_space"
 expect_checked "Space clears Play Music" "$id_check2" 0
 drv post-key "$settings_caption" "$vk_tab"
-expect_focus "$settings_caption" "Tab again to the option" "$id_option1"
+expect_focus_in "Tab again to the option" "$settings_caption" "$id_option1"
 drv post-key "$settings_caption" "$vk_down"
-expect_focus "$settings_caption" "Down moves to Faster" "$id_option2"
+expect_focus_in "Down moves to Faster" "$settings_caption" "$id_option2"
 expect_checked "and selects it" "$id_option2" 1
 expect_checked "Normal is clear" "$id_option1" 0
 

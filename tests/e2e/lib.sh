@@ -36,6 +36,17 @@ window_field() { drv window "$1" | awk -v key="$2" '$1 == key { $1 = ""; sub(/^ 
 
 reset_settings() { drv reg-delete "$settings_key" >/dev/null; }
 
+# Waits until the control with this id in the window has the keyboard focus.
+expect_focus_in() {  # expect_focus_in WHAT CAPTION ID
+    local focus=""
+    for _ in $(seq 1 50); do
+        focus=$(drv focus "$2" | cut -f1) || true
+        [ "$focus" = "$3" ] && break
+        sleep 0.1
+    done
+    expect_eq "$1" "$3" "$focus"
+}
+
 # Waits until the full-screen saver is set up and animating: its window turns
 # top-most in the same step that starts the frame loop.
 wait_saver() {

@@ -29,17 +29,6 @@ password_option() {  # password_option TEXT: the desktop's "ScreenSaveUsePasswor
     drv reg-set "$desktop_key" ScreenSaveUsePassword "$1" >/dev/null || fail "cannot set the password option"
 }
 
-# Waits until the control with this id in the window has the focus.
-expect_focus_in() {  # expect_focus_in WHAT CAPTION ID
-    local focus=""
-    for _ in $(seq 1 50); do
-        focus=$(drv focus "$2" | cut -f1) || true
-        [ "$focus" = "$3" ] && break
-        sleep 0.1
-    done
-    expect_eq "$1" "$3" "$focus"
-}
-
 # The window's rectangle is centred on the 1024 x 768 screen, to a pixel.
 expect_centred() {  # expect_centred WHAT CAPTION
     local left top right bottom
